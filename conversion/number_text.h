@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "conversion/regional_settings.h"
+
+namespace ombrelo::conversion {
+
+// Every crossing between text and number goes through these rules. Decimal text and double
+// meet only in std::from_chars / std::to_chars, which round correctly and ignore the locale.
+
+// Reads the number the text begins with, ignoring every blank, tab and line feed; "." is the
+// point whatever the settings. "&H"/"&O" prefixes read hexadecimal/octal. No digits gives 0.
+// "12abc" -> 12, "1 000" -> 1000, "&HFFFF" -> -1. Raises only 6 (beyond the double range).
+double ParseLeadingNumber(std::string_view text);
+
+// Reads the whole text as one number under the regional separators; blanks around it are
+// allowed. "1,000" -> 1000. Raises 13 when the text is not a number, 6 beyond the range.
+double ParseNumber(std::string_view text, const RegionalNumberSettings& settings);
+
+// ParseNumber, then the nearest whole number with ties to even ("2.5" -> 2, "3.5" -> 4).
+// Raises 13, or 6 outside the signed 32-bit range.
+std::int32_t ParseWholeNumber(std::string_view text, const RegionalNumberSettings& settings);
+
+// 15 significant digits, positional for -5 < e < 15 and exponent form otherwise, trailing
+// zeros dropped, no grouping: 1000/1024 -> "0.9765625", 1e15 -> "1E+15", 1e-5 -> "1E-05".
+std::string NumberToText(double value, const RegionalNumberSettings& settings);
+
+// The decimal digits of a whole number, with "-" first when negative: 7 -> "7".
+std::string NumberToText(std::int64_t whole);
+
+// The two forms NumberToText chooses between.
+enum class NumberForm { Positional, Exponent };
+
+// The form NumberToText would use for this value at this many significant digits.
+NumberForm ChooseNumberForm(double value, int significantDigits);
+
+// NumberToText's writing with a chosen count of significant digits (1 to 17) and a chosen
+// form; NumberToText(v, s) == WriteNumber(v, 15, ChooseNumberForm(v, 15), s).
+std::string WriteNumber(double value, int significantDigits, NumberForm form,
+                        const RegionalNumberSettings& settings);
+
+// The value's 15-significant-digit form rounded half away from zero to `decimals` places,
+// grouped, never in exponent form; -1 means the regional default. 1.005, 2 -> "1.01".
+// Raises 5 for a count below -1 or above 9.
+std::string FormatFixed(double value, int decimals, const RegionalNumberSettings& settings);
+
+// FormatFixed of ParseNumber(text): raises 13 or 6 from the reading.
+std::string FormatFixed(std::string_view text, int decimals,
+                        const RegionalNumberSettings& settings);
+
+// The arithmetic that produced a result, for the fault test.
+enum class FloatOperation { Add, Subtract, Multiply, Divide };
+
+// Raises 11 when a non-zero number was divided by zero, 6 when the result is not finite
+// (overflow, or an invalid operation such as 0 / 0). Underflow and rounding pass silently.
+void TestFloatResult(double result, FloatOperation operation, double left, double right);
+
+}  // namespace ombrelo::conversion

@@ -1,0 +1,20 @@
+#include "conversion/run_time_error.h"
+
+namespace ombrelo::conversion {
+
+RunTimeError MakeRunTimeError(int number) {
+    switch (number) {
+        case kInvalidProcedureCall:
+            return RunTimeError(number, "Invalid procedure call or argument");
+        case kOverflow:
+            return RunTimeError(number, "Overflow");
+        case kDivisionByZero:
+            return RunTimeError(number, "Division by zero");
+        case kTypeMismatch:
+            return RunTimeError(number, "Type mismatch");
+        default:
+            return RunTimeError(number, "Application-defined or object-defined error");
+    }
+}
+
+}  // namespace ombrelo::conversion

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ombrelo::conversion {
+
+// The program's one kind of run-time failure: a number the user sees and its message.
+// Handlers never catch it; the window's dispatcher reports it.
+class RunTimeError : public std::runtime_error {
+public:
+    RunTimeError(int number, const std::string& message)
+        : std::runtime_error(message), m_number(number) {}
+
+    int Number() const noexcept { return m_number; }
+    std::string Message() const { return what(); }
+
+private:
+    int m_number;
+};
+
+enum ErrorNumber : int {
+    kInvalidProcedureCall = 5,
+    kOverflow = 6,
+    kDivisionByZero = 11,
+    kTypeMismatch = 13,
+};
+
+// The standard message for each number we raise.
+RunTimeError MakeRunTimeError(int number);
+
+}  // namespace ombrelo::conversion

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "conversion/regional_settings.h"
+#include "window/dispatcher.h"
+#include "window/platform.h"
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace ombrelo::window {
+
+// The one window. Its controls are built from the form table (form_table.h) and offered by
+// the names the handlers use; the window keeps no state of its own beyond its widgets.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    Form1(Platform& platform, const conversion::RegionalSettingsSource& regional,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // --- Controls, by name -------------------------------------------------------------
+    // Direct children of the window.
+    QGroupBox* frmCalcu = nullptr;
+    QGroupBox* frmNew = nullptr;
+    QGroupBox* frmAbout = nullptr;
+    QGroupBox* frmChoose = nullptr;
+    QGroupBox* frmButtons = nullptr;
+    QGroupBox* frmCalc = nullptr;
+    QGroupBox* frmOption = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblTitle = nullptr;
+
+    // Step 1.
+    QPushButton* cmdSelect = nullptr;
+    QComboBox* Combo1 = nullptr;
+
+    // Step 2: optForm[1] .. optForm[8]; [0] is unused so that the index is the button's number.
+    std::array<QRadioButton*, 9> optForm{};
+
+    // Step 3.
+    QLineEdit* txtCalcDeci = nullptr;
+    QLineEdit* txtCalc2 = nullptr;
+    QRadioButton* optCalc1 = nullptr;
+    QLineEdit* txtCalc1 = nullptr;
+    QRadioButton* optCalc2 = nullptr;
+    QLabel* lblCalcDeci = nullptr;
+    QLabel* lblOptCalc2 = nullptr;
+    QFrame* Line1 = nullptr;
+    QLabel* lblCalc6 = nullptr;
+    QLabel* lblCalc5 = nullptr;
+    QLabel* lblCalc4 = nullptr;
+    QLabel* lblCalc3 = nullptr;
+    QLabel* lblCalc2 = nullptr;
+    QLabel* lblCalc1 = nullptr;
+    QLabel* lblCalcFrm1 = nullptr;
+    QLabel* lblCalcFrm2 = nullptr;
+
+    // Step 4.
+    QPushButton* cmdCalcu = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdClearAll = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QPushButton* cmdByteConvert = nullptr;
+
+    // Calculator panel: cmdNumber[0..9]; cmdOperator[1..4] with [0] unused.
+    QPushButton* cmdCalcuHide2 = nullptr;
+    QPushButton* cmdCalcuHide1 = nullptr;
+    QLineEdit* txtDisplay = nullptr;
+    std::array<QPushButton*, 10> cmdNumber{};
+    std::array<QPushButton*, 5> cmdOperator{};
+    QPushButton* cmdEquals = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdClearEntry = nullptr;
+    QPushButton* cmdDecimal = nullptr;
+    QPushButton* cmdPlusMinus = nullptr;
+    QTimer* tmrUnflash = nullptr;
+
+    // What's New and About panels.
+    QPlainTextEdit* txtNew = nullptr;
+    QPlainTextEdit* txtAbout = nullptr;
+
+private:
+    void buildControls();  // form1.cpp: the table turned into widgets
+    void connectHandlers();  // window_events.cpp: every entry point through the dispatcher
+
+    Dispatcher m_dispatcher;
+    const conversion::RegionalSettingsSource& m_regional;
+};
+
+}  // namespace ombrelo::window

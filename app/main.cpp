@@ -1,9 +1,15 @@
 #include <QApplication>
 
 #include "window/form1.h"
+#include "window/qt_platform.h"
 
+// Builds the one window, shows it and waits for events. The command line is not read.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    // Placeholder until the program's platform and settings are wired.
-    return 0;
+    ombrelo::window::QtPlatform platform;
+    ombrelo::conversion::FixedRegionalSettings regional;  // replaced by the user's settings
+    ombrelo::window::Form1 form(platform, regional);
+    platform.SetOwner(&form);
+    form.show();
+    return QApplication::exec();
 }

@@ -11,7 +11,7 @@ namespace ombrelo::calculator {
 // What the engine needs of the window: the display text box (which keeps at most 12
 // characters of anything written into it) and the platform's alert beep.
 class CalculatorDisplay {
-public:
+  public:
     virtual ~CalculatorDisplay() = default;
     virtual std::string Text() const = 0;
     virtual void SetText(std::string_view text) = 0;
@@ -23,7 +23,7 @@ inline constexpr int kDisplayMaxLength = 12;
 // A four-function calculator that works strictly left to right: 2 + 3 x 4 = 20.
 // One operation per key; errors are conversion::RunTimeError (6, 11, 13).
 class CalculatorEngine {
-public:
+  public:
     CalculatorEngine(CalculatorDisplay& display,
                      const conversion::RegionalSettingsSource& regional);
 
@@ -40,7 +40,7 @@ public:
     std::int16_t PendingOperator() const { return intPendingOperator; }
     bool StartNewEntry() const { return blnStartNewEntry; }
 
-private:
+  private:
     CalculatorDisplay& m_display;
     const conversion::RegionalSettingsSource& m_regional;
 

@@ -31,12 +31,12 @@ std::span<const ConversionRule> RuleTable();
 // record the order of the writes. Direction::Forward is the left column (txtCalc1, lblCalc3,
 // lblCalcFrm1), Direction::Reverse the right one (txtCalc2, lblCalc6, lblCalcFrm2).
 class ConvertForm {
-public:
+  public:
     virtual ~ConvertForm() = default;
-    virtual bool FormulaValue(int slot) const = 0;                  // optFormN.Value, 1..6
-    virtual std::string FormulaCaption(int slot) const = 0;         // optFormN.Caption
-    virtual std::string AmountText(Direction direction) const = 0;  // txtCalc1 / txtCalc2
-    virtual std::string DecimalPlacesText() const = 0;              // txtCalcDeci
+    virtual bool FormulaValue(int slot) const = 0;                     // optFormN.Value, 1..6
+    virtual std::string FormulaCaption(int slot) const = 0;            // optFormN.Caption
+    virtual std::string AmountText(Direction direction) const = 0;     // txtCalc1 / txtCalc2
+    virtual std::string DecimalPlacesText() const = 0;                 // txtCalcDeci
     virtual std::string ResultCaption(Direction direction) const = 0;  // lblCalc3 / lblCalc6
     virtual void SetResultCaption(Direction direction, std::string_view text) = 0;
     virtual void SetFormulaText(Direction direction, std::string_view text) = 0;  // lblCalcFrm1/2

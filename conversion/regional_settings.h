@@ -7,10 +7,10 @@ namespace ombrelo::conversion {
 
 // Where a negative number's sign goes.
 enum class NegativePattern {
-    Parentheses,      // (1.1)
-    LeadingMinus,     // -1.1
+    Parentheses,         // (1.1)
+    LeadingMinus,        // -1.1
     LeadingMinusSpace,   // - 1.1
-    TrailingMinus,    // 1.1-
+    TrailingMinus,       // 1.1-
     TrailingSpaceMinus,  // 1.1 -
 };
 
@@ -33,20 +33,21 @@ struct RegionalNumberSettings {
 // Gives the settings in force now; read when a rule needs them, so a change of the user's
 // settings applies to the next click.
 class RegionalSettingsSource {
-public:
+  public:
     virtual ~RegionalSettingsSource() = default;
     virtual RegionalNumberSettings Current() const = 0;
 };
 
 // A source that always gives the same settings (tests, and platforms without any).
 class FixedRegionalSettings final : public RegionalSettingsSource {
-public:
+  public:
     FixedRegionalSettings() = default;
-    explicit FixedRegionalSettings(RegionalNumberSettings settings) : m_settings(std::move(settings)) {}
+    explicit FixedRegionalSettings(RegionalNumberSettings settings)
+        : m_settings(std::move(settings)) {}
     RegionalNumberSettings Current() const override { return m_settings; }
     void Set(RegionalNumberSettings settings) { m_settings = std::move(settings); }
 
-private:
+  private:
     RegionalNumberSettings m_settings;
 };
 

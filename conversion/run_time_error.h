@@ -8,14 +8,14 @@ namespace ombrelo::conversion {
 // The program's one kind of run-time failure: a number the user sees and its message.
 // Handlers never catch it; the window's dispatcher reports it.
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     RunTimeError(int number, const std::string& message)
         : std::runtime_error(message), m_number(number) {}
 
     int Number() const noexcept { return m_number; }
     std::string Message() const { return what(); }
 
-private:
+  private:
     int m_number;
 };
 

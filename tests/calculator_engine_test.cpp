@@ -6,7 +6,7 @@ namespace ombrelo::calculator {
 namespace {
 
 class RecordingDisplay final : public CalculatorDisplay {
-public:
+  public:
     std::string Text() const override { return m_text; }
     void SetText(std::string_view text) override {
         m_text = std::string(text.substr(0, kDisplayMaxLength));
@@ -14,7 +14,7 @@ public:
     void Beep() override { ++beeps; }
     int beeps = 0;
 
-private:
+  private:
     std::string m_text;
 };
 

@@ -12,7 +12,7 @@ namespace ombrelo::window {
 // run-time error ends the handler where it was raised and goes to the platform's reporter,
 // and the program goes back to waiting for events with the controls as the handler left them.
 class Dispatcher {
-public:
+  public:
     explicit Dispatcher(Platform& platform) : m_platform(platform) {}
 
     template <typename Handler>
@@ -28,7 +28,7 @@ public:
 
     Platform& platform() const { return m_platform; }
 
-private:
+  private:
     Platform& m_platform;
 };
 

@@ -25,7 +25,7 @@ namespace ombrelo::window {
 class Form1 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Form1(Platform& platform, const conversion::RegionalSettingsSource& regional,
           QWidget* parent = nullptr);
     ~Form1() override;
@@ -92,8 +92,8 @@ public:
     QPlainTextEdit* txtNew = nullptr;
     QPlainTextEdit* txtAbout = nullptr;
 
-private:
-    void buildControls();  // form1.cpp: the table turned into widgets
+  private:
+    void buildControls();    // form1.cpp: the table turned into widgets
     void connectHandlers();  // window_events.cpp: every entry point through the dispatcher
 
     Dispatcher m_dispatcher;

@@ -7,7 +7,7 @@ namespace ombrelo::window {
 // What the window needs of the desktop beyond its widgets. The program passes the Qt
 // implementation; tests pass a recorder, so nothing blocks on a dialog or ends the process.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
     virtual void ReportError(const conversion::RunTimeError& error) = 0;
     virtual void Beep() = 0;

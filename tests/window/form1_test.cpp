@@ -1,13 +1,13 @@
 #include "window/form1.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 namespace ombrelo::window {
 namespace {
 
 class RecordingPlatform final : public Platform {
-public:
+  public:
     void ReportError(const conversion::RunTimeError& error) override {
         errors.push_back(error.Number());
     }

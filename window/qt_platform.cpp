@@ -1,0 +1,30 @@
+#include "window/qt_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app_identity.h"
+
+namespace ombrelo::window {
+
+QString RunTimeErrorText(const conversion::RunTimeError& error) {
+    return QStringLiteral("Run-time error '%1':\n\n%2")
+        .arg(error.Number())
+        .arg(QString::fromStdString(error.Message()));
+}
+
+void QtPlatform::ReportError(const conversion::RunTimeError& error) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(identity::kProgramName),
+                    RunTimeErrorText(error), QMessageBox::Ok, m_owner);
+    box.exec();
+}
+
+void QtPlatform::Beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::Quit() {
+    QCoreApplication::quit();
+}
+
+}  // namespace ombrelo::window

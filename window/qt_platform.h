@@ -1,0 +1,29 @@
+#pragma once
+
+#include "window/platform.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace ombrelo::window {
+
+// The desktop's own: a modal message box titled with the program's name, the alert beep,
+// and leaving the event loop.
+class QtPlatform final : public Platform {
+  public:
+    // The message box is modal to this window; it may be set after construction.
+    void SetOwner(QWidget* owner) { m_owner = owner; }
+
+    void ReportError(const conversion::RunTimeError& error) override;
+    void Beep() override;
+    void Quit() override;
+
+  private:
+    QWidget* m_owner = nullptr;
+};
+
+// "Run-time error '6':" + blank line + "Overflow".
+QString RunTimeErrorText(const conversion::RunTimeError& error);
+
+}  // namespace ombrelo::window

@@ -13,6 +13,4 @@ Form1::~Form1() = default;
 
 void Form1::buildControls() {}
 
-void Form1::connectHandlers() {}
-
 }  // namespace ombrelo::window

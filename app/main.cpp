@@ -2,12 +2,13 @@
 
 #include "window/form1.h"
 #include "window/qt_platform.h"
+#include "window/system_regional_settings.h"
 
 // Builds the one window, shows it and waits for events. The command line is not read.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     ombrelo::window::QtPlatform platform;
-    ombrelo::conversion::FixedRegionalSettings regional;  // replaced by the user's settings
+    ombrelo::window::SystemRegionalSettings regional;
     ombrelo::window::Form1 form(platform, regional);
     platform.SetOwner(&form);
     form.show();

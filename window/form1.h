@@ -8,6 +8,7 @@
 #include "window/dispatcher.h"
 #include "window/platform.h"
 
+class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -81,6 +82,9 @@ class Form1 : public QWidget {
     QLineEdit* txtDisplay = nullptr;
     std::array<QPushButton*, 10> cmdNumber{};
     std::array<QPushButton*, 5> cmdOperator{};
+    // The two arrays as button groups whose ids are the indexes, for one click handler each.
+    QButtonGroup* cmdNumberGroup = nullptr;
+    QButtonGroup* cmdOperatorGroup = nullptr;
     QPushButton* cmdEquals = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdClearEntry = nullptr;

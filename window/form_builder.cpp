@@ -1,0 +1,339 @@
+#include "window/form_builder.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace ombrelo::window {
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kWhite(255, 255, 255);
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont MakeFont(const FontSpec& spec) {
+    // Every attribute set explicitly, so a frame's bold caption font does not pass to the
+    // controls inside it.
+    QFont font(ToQString(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+Qt::Alignment ToQt(Align align) {
+    switch (align) {
+        case Align::Centre:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+// Sets one role in every colour group, so disabled and inactive states agree.
+void SetRole(QPalette& palette, QPalette::ColorRole role, const QPalette& from) {
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, role, from.color(group, role));
+    }
+}
+
+void ApplyPaint(QWidget& widget, ControlKind kind, Paint paint) {
+    QPalette palette = widget.palette();
+    switch (paint) {
+        case Paint::WhiteOnBlue:
+            palette.setColor(QPalette::Window, kBlue);
+            palette.setColor(QPalette::WindowText, kWhite);
+            widget.setAutoFillBackground(true);
+            break;
+        case Paint::WhiteOnTransparent:
+            palette.setColor(QPalette::WindowText, kWhite);
+            break;
+        case Paint::White:
+            palette.setColor(QPalette::Window, kWhite);
+            widget.setAutoFillBackground(true);
+            break;
+        case Paint::Standard: {
+            // Undo the blue a container passes down, so styles draw borders and the like
+            // from the platform's colours.
+            const QPalette standard = QApplication::palette(&widget);
+            if (kind == ControlKind::Label) {
+                // A label with the standard colours shows the button face.
+                for (const auto group :
+                     {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                    palette.setColor(group, QPalette::Window,
+                                     standard.color(group, QPalette::Button));
+                    palette.setColor(group, QPalette::WindowText,
+                                     standard.color(group, QPalette::ButtonText));
+                }
+                widget.setAutoFillBackground(true);
+            } else {
+                SetRole(palette, QPalette::Window, standard);
+                SetRole(palette, QPalette::WindowText, standard);
+            }
+            break;
+        }
+    }
+    widget.setPalette(palette);
+}
+
+QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
+    const QString text = ToQString(row.text);
+    switch (row.kind) {
+        case ControlKind::Frame: {
+            auto* frame = new QGroupBox(text, &parent);
+            frame->setFocusPolicy(Qt::NoFocus);
+            return frame;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(&parent);
+            // Captions come from the catalog at run time: never read them as markup.
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(ToQt(row.align) | Qt::AlignTop);
+            label->setText(text);
+            if (row.border) {
+                label->setFrameShape(QFrame::Box);
+                label->setLineWidth(1);
+            }
+            label->setFocusPolicy(Qt::NoFocus);
+            return label;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(&parent);
+            if (row.maxLength > 0) box->setMaxLength(row.maxLength);
+            box->setAlignment(ToQt(row.align) | Qt::AlignVCenter);
+            box->setText(text);
+            return box;
+        }
+        case ControlKind::MultiLineText: {
+            auto* box = new QPlainTextEdit(&parent);
+            box->setReadOnly(row.readOnly);
+            if (row.readOnly) {
+                // Read-only, yet the caret still moves, selects and scrolls by keyboard.
+                box->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+            }
+            box->setFocusPolicy(Qt::StrongFocus);
+            box->setVerticalScrollBarPolicy(row.verticalScrollBar ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            QString lines = text;
+            lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            box->setPlainText(lines);
+            return box;
+        }
+        case ControlKind::CommandButton:
+            // An "&" in the caption gives the button its Alt+letter shortcut.
+            return new QPushButton(text, &parent);
+        case ControlKind::OptionButton:
+            return new QRadioButton(text, &parent);
+        case ControlKind::ComboBox: {
+            auto* combo = new QComboBox(&parent);
+            combo->setEditable(true);
+            // Typed text stays typed text: it is neither added to the list nor completed.
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+            if (row.items != nullptr) {
+                QStringList items;
+                for (const std::string_view item : row.items())
+                    items.append(ToQString(item));
+                combo->addItems(items);
+            }
+            // Adding items selects the first; the field starts with a text of its own.
+            combo->setCurrentIndex(-1);
+            combo->setEditText(text);
+            return combo;
+        }
+        case ControlKind::Line: {
+            auto* line = new QFrame(&parent);
+            line->setFrameShape(QFrame::NoFrame);
+            line->setFocusPolicy(Qt::NoFocus);
+            return line;
+        }
+        case ControlKind::Timer:
+            break;
+    }
+    return nullptr;
+}
+
+void Place(QWidget& widget, const ControlRow& row) {
+    int width = TwipsToPixels(row.width);
+    int height = TwipsToPixels(row.height);
+    if (row.kind == ControlKind::Line) {
+        // A line is one pixel across.
+        width = std::max(width, 1);
+        height = std::max(height, 1);
+    }
+    widget.setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top), width, height);
+}
+
+// Within each container, labels and lines lie beneath the windowed controls, and among
+// either kind a row listed earlier lies above one listed later. Raising bottom-up gives that.
+void Stack(std::span<const ControlRow> rows, const std::vector<QObject*>& objects) {
+    std::vector<std::string_view> containers{std::string_view{}};
+    for (const ControlRow& row : rows) {
+        if (row.kind == ControlKind::Frame) containers.push_back(row.name);
+    }
+    for (const std::string_view container : containers) {
+        for (const bool windowed : {false, true}) {
+            for (std::size_t i = rows.size(); i-- > 0;) {
+                const ControlRow& row = rows[i];
+                if (row.container != container || row.kind == ControlKind::Timer) continue;
+                if (IsWindowed(row.kind) != windowed) continue;
+                static_cast<QWidget*>(objects[i])->raise();
+            }
+        }
+    }
+}
+
+bool TakesFocus(ControlKind kind) {
+    return IsWindowed(kind) && kind != ControlKind::Frame;
+}
+
+void ChainTabOrder(std::span<const ControlRow> rows, const std::vector<QObject*>& objects) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (TakesFocus(rows[i].kind) && rows[i].tabIndex >= 0) order.push_back(i);
+    }
+    std::ranges::sort(order, {}, [&](std::size_t i) { return rows[i].tabIndex; });
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(static_cast<QWidget*>(objects[order[k - 1]]),
+                             static_cast<QWidget*>(objects[order[k]]));
+    }
+    // The focus starts at the lowest tab index once the window is shown.
+    if (!order.empty()) static_cast<QWidget*>(objects[order.front()])->setFocus();
+}
+
+}  // namespace
+
+BuiltForm::BuiltForm(std::span<const ControlRow> rows, std::vector<QObject*> objects,
+                     std::vector<QButtonGroup*> groups)
+    : m_rows(rows), m_objects(std::move(objects)), m_groups(std::move(groups)) {}
+
+QObject* BuiltForm::Find(std::string_view name, int index) const {
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].name == name && m_rows[i].index == index) return m_objects[i];
+    }
+    return nullptr;
+}
+
+QButtonGroup* BuiltForm::Group(std::string_view name) const {
+    for (QButtonGroup* group : m_groups) {
+        if (group->objectName() == ToQString(name)) return group;
+    }
+    Missing(name, -1);
+}
+
+void BuiltForm::Missing(std::string_view name, int index) {
+    std::string what = "the form has no control ";
+    what += name;
+    if (index >= 0) what += "(" + std::to_string(index) + ")";
+    throw std::logic_error(what);
+}
+
+void RegisterFontSubstitutes() {
+    // The classic faces are not on a Linux desktop; these stand in for them, each list in
+    // order of preference, falling back to the desktop's default sans.
+    static const bool registered = [] {
+        const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                               QStringLiteral("DejaVu Sans")};
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+        QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
+        QFont::insertSubstitutions(QStringLiteral("Fairydust"),
+                                   QStringList{QStringLiteral("Dancing Script")} + sans);
+        return true;
+    }();
+    (void)registered;
+}
+
+BuiltForm BuildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlRow> rows) {
+    RegisterFontSubstitutes();
+
+    window.setWindowTitle(ToQString(spec.caption));
+    window.setFixedSize(TwipsToPixels(spec.clientWidth), TwipsToPixels(spec.clientHeight));
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, kBlue);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.setFont(MakeFont(kDefaultFont));
+
+    std::vector<QObject*> objects;
+    objects.reserve(rows.size());
+    std::vector<QButtonGroup*> groups;
+
+    const auto container = [&](std::string_view name) -> QWidget& {
+        if (name.empty()) return window;
+        for (std::size_t i = 0; i < objects.size(); ++i) {
+            if (rows[i].name == name && rows[i].kind == ControlKind::Frame) {
+                return *static_cast<QWidget*>(objects[i]);
+            }
+        }
+        throw std::logic_error("a control is listed before its frame " + std::string(name));
+    };
+
+    for (const ControlRow& row : rows) {
+        QWidget& parent = container(row.container);
+        if (row.kind == ControlKind::Timer) {
+            auto* timer = new QTimer(&parent);
+            timer->setObjectName(QString::fromStdString(ObjectName(row)));
+            timer->setInterval(row.intervalMs);
+            objects.push_back(timer);
+            continue;
+        }
+        QWidget* widget = MakeWidget(row, parent);
+        widget->setObjectName(QString::fromStdString(ObjectName(row)));
+        widget->setFont(MakeFont(row.font));
+        ApplyPaint(*widget, row.kind, row.paint);
+        Place(*widget, row);
+        if (!row.accessibleName.empty()) {
+            widget->setAccessibleName(ToQString(row.accessibleName));
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                combo->lineEdit()->setAccessibleName(ToQString(row.accessibleName));
+            }
+        }
+        widget->setEnabled(row.enabled);
+        if (!row.visible) widget->setHidden(true);
+        if (row.index >= 0) {
+            const QString name = ToQString(row.name);
+            auto found = std::ranges::find(groups, name, &QButtonGroup::objectName);
+            QButtonGroup* group = nullptr;
+            if (found == groups.end()) {
+                group = new QButtonGroup(&window);
+                group->setObjectName(name);
+                group->setExclusive(false);
+                groups.push_back(group);
+            } else {
+                group = *found;
+            }
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (button == nullptr) throw std::logic_error("only buttons form control arrays");
+            group->addButton(button, row.index);
+        }
+        objects.push_back(widget);
+    }
+
+    Stack(rows, objects);
+    ChainTabOrder(rows, objects);
+    return BuiltForm(rows, std::move(objects), std::move(groups));
+}
+
+}  // namespace ombrelo::window

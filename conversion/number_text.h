@@ -13,11 +13,14 @@ namespace ombrelo::conversion {
 
 // Reads the number the text begins with, ignoring every blank, tab and line feed; "." is the
 // point whatever the settings. "&H"/"&O" prefixes read hexadecimal/octal. No digits gives 0.
-// "12abc" -> 12, "1 000" -> 1000, "&HFFFF" -> -1. Raises only 6 (beyond the double range).
+// "12abc" -> 12, "1 000" -> 1000, "&HFFFF" -> -1. Raises only 6 (beyond the double range, or
+// "&H"/"&O" digits worth more than 32 bits). Zero and values too small for a double give +0.
 double ParseLeadingNumber(std::string_view text);
 
 // Reads the whole text as one number under the regional separators; blanks around it are
-// allowed. "1,000" -> 1000. Raises 13 when the text is not a number, 6 beyond the range.
+// allowed. "1,000" -> 1000. Group separators stand only between integer digits. The whole
+// text may also be an "&H"/"&O" form. Currency signs, trailing signs and parentheses are not
+// numbers here. Raises 13 when the text is not a number, 6 beyond the range.
 double ParseNumber(std::string_view text, const RegionalNumberSettings& settings);
 
 // ParseNumber, then the nearest whole number with ties to even ("2.5" -> 2, "3.5" -> 4).
@@ -26,6 +29,8 @@ std::int32_t ParseWholeNumber(std::string_view text, const RegionalNumberSetting
 
 // 15 significant digits, positional for -5 < e < 15 and exponent form otherwise, trailing
 // zeros dropped, no grouping: 1000/1024 -> "0.9765625", 1e15 -> "1E+15", 1e-5 -> "1E-05".
+// Never fails: infinities and NaN, which the fault test keeps away, give "Infinity",
+// "-Infinity" and "NaN".
 std::string NumberToText(double value, const RegionalNumberSettings& settings);
 
 // The decimal digits of a whole number, with "-" first when negative: 7 -> "7".
@@ -44,7 +49,8 @@ std::string WriteNumber(double value, int significantDigits, NumberForm form,
 
 // The value's 15-significant-digit form rounded half away from zero to `decimals` places,
 // grouped, never in exponent form; -1 means the regional default. 1.005, 2 -> "1.01".
-// Raises 5 for a count below -1 or above 9.
+// A value that rounds to zero has no sign. Raises 5 for a count below -1 or above 9, and 6
+// for a value that is not finite.
 std::string FormatFixed(double value, int decimals, const RegionalNumberSettings& settings);
 
 // FormatFixed of ParseNumber(text): raises 13 or 6 from the reading.

@@ -21,7 +21,8 @@ struct RegionalNumberSettings {
     std::string decimalSeparator = ".";
     std::string groupSeparator = ",";
     // Digit counts of the integer groups from the decimal separator leftward; the last size
-    // repeats ({3} is thousands, {3, 2} is Indian grouping). Empty means no grouping.
+    // repeats ({3} is thousands, {3, 2} is Indian grouping). Empty means no grouping; a size
+    // of 0 leaves the remaining digits in one group ({3, 0}: 1234,567).
     std::vector<int> groupSizes = {3};
     bool leadingZero = true;
     NegativePattern negativePattern = NegativePattern::LeadingMinus;

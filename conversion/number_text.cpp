@@ -1,0 +1,556 @@
+#include "conversion/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+#include "conversion/run_time_error.h"
+
+namespace ombrelo::conversion {
+namespace {
+
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsExponentLetter(char c) {
+    return c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
+
+// Gathers the digits of a decimal number while its text is scanned, and hands std::from_chars
+// a short canonical text of the same value. Text of any length stays bounded: only the first
+// kKeptDigits significant digits are kept, and a final "1" stands for any non-zero digit
+// dropped. Every double and every midpoint between two doubles has fewer significant digits
+// than that, so the sticky digit decides rounding exactly as the full text would.
+class DecimalDigits {
+  public:
+    void AddIntegerDigit(char digit) {
+        if (m_count == 0 && digit == '0') return;
+        ++m_integerDigits;
+        Keep(digit);
+    }
+
+    void AddFractionDigit(char digit) {
+        if (m_count == 0 && digit == '0') {
+            ++m_fractionZeros;
+            return;
+        }
+        Keep(digit);
+    }
+
+    // Exponents are capped far beyond the double range, so no counter can overflow.
+    void AddExponentDigit(char digit) {
+        m_exponent = std::min<std::int64_t>(m_exponent * 10 + (digit - '0'), kExponentCap);
+    }
+
+    void SetExponentNegative() { m_exponentNegative = true; }
+
+    // Zero, and a number too small for a double, read as +0.
+    double Value(bool negative) const {
+        if (m_count == 0) return 0.0;
+        const std::int64_t scale = m_integerDigits > 0 ? m_integerDigits : -m_fractionZeros;
+        const std::int64_t exponent = scale - 1 + (m_exponentNegative ? -m_exponent : m_exponent);
+        if (exponent > kSurelyOverflows) throw MakeRunTimeError(kOverflow);
+        if (exponent < kSurelyUnderflows) return 0.0;
+
+        std::array<char, kKeptDigits + 32> text;
+        char* out = text.data();
+        if (negative) *out++ = '-';
+        *out++ = m_digits[0];
+        if (m_count > 1 || m_sticky) {
+            *out++ = '.';
+            out = std::copy(m_digits.begin() + 1,
+                            m_digits.begin() + static_cast<std::ptrdiff_t>(m_count), out);
+            if (m_sticky) *out++ = '1';
+        }
+        *out++ = 'e';
+        out = std::to_chars(out, text.data() + text.size(), exponent).ptr;
+
+        double value = 0.0;
+        const auto result = std::from_chars(text.data(), out, value);
+        if (result.ec == std::errc::result_out_of_range) {
+            if (exponent > 0) throw MakeRunTimeError(kOverflow);
+            return 0.0;
+        }
+        return value == 0.0 ? 0.0 : value;
+    }
+
+  private:
+    static constexpr std::size_t kKeptDigits = 800;
+    static constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+    static constexpr std::int64_t kSurelyOverflows = 310;
+    static constexpr std::int64_t kSurelyUnderflows = -330;
+
+    void Keep(char digit) {
+        if (m_count < kKeptDigits) {
+            m_digits[m_count++] = digit;
+        } else if (digit != '0') {
+            m_sticky = true;
+        }
+    }
+
+    std::array<char, kKeptDigits> m_digits{};
+    std::size_t m_count = 0;  // digits kept; the first is never '0'
+    bool m_sticky = false;
+    std::int64_t m_integerDigits = 0;  // significant integer digits, kept or not
+    std::int64_t m_fractionZeros = 0;  // zeros after the point before the first significant one
+    std::int64_t m_exponent = 0;
+    bool m_exponentNegative = false;
+};
+
+// The value of "&H" and "&O" digits: up to FFFF a signed 16-bit number, up to FFFFFFFF a signed
+// 32-bit one, beyond that an overflow.
+class RadixDigits {
+  public:
+    explicit RadixDigits(unsigned radix) : m_radix(radix) {}
+
+    // False when the character is not a digit of this radix.
+    bool Add(char c) {
+        unsigned digit = 0;
+        if (IsDigit(c)) {
+            digit = static_cast<unsigned>(c - '0');
+        } else if (c >= 'A' && c <= 'F') {
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        } else if (c >= 'a' && c <= 'f') {
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        } else {
+            return false;
+        }
+        if (digit >= m_radix) return false;
+        // Saturates, so leading zeros cost nothing and any length of digits is safe.
+        if (m_value <= kMax32) m_value = m_value * m_radix + digit;
+        m_any = true;
+        return true;
+    }
+
+    bool Any() const { return m_any; }
+
+    double Value() const {
+        if (m_value > kMax32) throw MakeRunTimeError(kOverflow);
+        if (m_value <= 0xFFFF) {
+            return static_cast<double>(
+                static_cast<std::int16_t>(static_cast<std::uint16_t>(m_value)));
+        }
+        return static_cast<double>(static_cast<std::int32_t>(static_cast<std::uint32_t>(m_value)));
+    }
+
+  private:
+    static constexpr std::uint64_t kMax32 = 0xFFFFFFFF;
+    std::uint64_t m_value = 0;
+    unsigned m_radix;
+    bool m_any = false;
+};
+
+// The radix of "&H"/"&O" (either case), or 0.
+unsigned RadixOfPrefix(char ampersand, char letter) {
+    if (ampersand != '&') return 0;
+    if (letter == 'H' || letter == 'h') return 16;
+    if (letter == 'O' || letter == 'o') return 8;
+    return 0;
+}
+
+// Reads a text as though every blank had been taken out of it.
+class BlanklessCursor {
+  public:
+    explicit BlanklessCursor(std::string_view text) : m_text(text) { SkipBlanks(); }
+
+    // '\0' at the end, which no rule takes for part of a number.
+    char Peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
+
+    void Advance() {
+        ++m_pos;
+        SkipBlanks();
+    }
+
+  private:
+    void SkipBlanks() {
+        while (m_pos < m_text.size() && IsBlank(m_text[m_pos]))
+            ++m_pos;
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+// A value rounded to some significant digits: digits[0] is non-zero and has the power of ten
+// `exponent`; trailing zeros are dropped. A count of 0 stands for zero.
+struct SignificantDigits {
+    std::array<char, 17> digits{};
+    int count = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+SignificantDigits RoundToSignificant(double value, int significantDigits) {
+    SignificantDigits result;
+    result.negative = std::signbit(value);
+    if (value == 0.0 || !std::isfinite(value)) return result;
+
+    // "d.ddde+XX" from the correctly rounded conversion.
+    std::array<char, 40> buffer;
+    const char* const end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significantDigits - 1)
+            .ptr;
+    const char* p = buffer.data();
+    for (; p != end && *p != 'e'; ++p) {
+        if (*p != '.') result.digits[static_cast<std::size_t>(result.count++)] = *p;
+    }
+    while (result.count > 1 && result.digits[static_cast<std::size_t>(result.count - 1)] == '0') {
+        --result.count;
+    }
+    ++p;  // 'e'
+    const bool exponentNegative = *p == '-';
+    ++p;  // sign
+    std::from_chars(p, end, result.exponent);
+    if (exponentNegative) result.exponent = -result.exponent;
+    return result;
+}
+
+int ClampSignificant(int significantDigits) {
+    return std::clamp(significantDigits, 1, 17);
+}
+
+NumberForm FormOf(const SignificantDigits& number) {
+    if (number.count == 0) return NumberForm::Positional;
+    return number.exponent > -5 && number.exponent < 15 ? NumberForm::Positional
+                                                        : NumberForm::Exponent;
+}
+
+std::string WriteSignificant(const SignificantDigits& number, NumberForm form,
+                             std::string_view decimalSeparator) {
+    if (number.count == 0) return "0";
+    const auto digit = [&number](int i) { return number.digits[static_cast<std::size_t>(i)]; };
+    std::string text;
+    text.reserve(static_cast<std::size_t>(number.count) + decimalSeparator.size() + 8);
+    if (number.negative) text += '-';
+    const int e = number.exponent;
+    if (form == NumberForm::Exponent) {
+        text += digit(0);
+        if (number.count > 1) {
+            text += decimalSeparator;
+            text.append(number.digits.data() + 1, static_cast<std::size_t>(number.count - 1));
+        }
+        text += 'E';
+        text += e < 0 ? '-' : '+';
+        const int magnitude = e < 0 ? -e : e;
+        if (magnitude < 10) text += '0';
+        std::array<char, 8> exponentDigits;
+        char* end = std::to_chars(exponentDigits.data(),
+                                        exponentDigits.data() + exponentDigits.size(), magnitude)
+                              .ptr;
+        text.append(exponentDigits.data(), end);
+    } else if (e < 0) {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-e - 1), '0');
+        text.append(number.digits.data(), static_cast<std::size_t>(number.count));
+    } else {
+        const int integerDigits = std::min(number.count, e + 1);
+        text.append(number.digits.data(), static_cast<std::size_t>(integerDigits));
+        text.append(static_cast<std::size_t>(e + 1 - integerDigits), '0');
+        if (number.count > integerDigits) {
+            text += decimalSeparator;
+            text.append(number.digits.data() + integerDigits,
+                        static_cast<std::size_t>(number.count - integerDigits));
+        }
+    }
+    return text;
+}
+
+std::string NonFiniteText(double value) {
+    if (std::isnan(value)) return "NaN";
+    return value < 0 ? "-Infinity" : "Infinity";
+}
+
+// Appends integer digits with the group separator placed by the group sizes. Written right to
+// left and then reversed, so no group boundaries need storing; a multi-byte separator is
+// appended reversed and so comes out in its own order.
+void AppendGrouped(std::string& text, std::string_view digits,
+                   const RegionalNumberSettings& settings) {
+    const std::string& separator = settings.groupSeparator;
+    const std::vector<int>& sizes = settings.groupSizes;
+    if (separator.empty() || sizes.empty()) {
+        text += digits;
+        return;
+    }
+    const std::size_t start = text.size();
+    std::size_t sizeIndex = 0;
+    // A size of 0 or less ends grouping: the rest of the digits form one group.
+    int groupSize = sizes[0];
+    int inGroup = 0;
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (groupSize > 0 && inGroup == groupSize) {
+            text.append(separator.rbegin(), separator.rend());
+            inGroup = 0;
+            if (sizeIndex + 1 < sizes.size()) groupSize = sizes[++sizeIndex];
+        }
+        text += digits[i];
+        ++inGroup;
+    }
+    std::reverse(text.begin() + static_cast<std::ptrdiff_t>(start), text.end());
+}
+
+std::string ApplyNegativePattern(std::string_view body, NegativePattern pattern) {
+    switch (pattern) {
+        case NegativePattern::Parentheses:
+            return "(" + std::string(body) + ")";
+        case NegativePattern::LeadingMinusSpace:
+            return "- " + std::string(body);
+        case NegativePattern::TrailingMinus:
+            return std::string(body) + "-";
+        case NegativePattern::TrailingSpaceMinus:
+            return std::string(body) + " -";
+        case NegativePattern::LeadingMinus:
+            break;
+    }
+    return "-" + std::string(body);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+double ParseLeadingNumber(std::string_view text) {
+    BlanklessCursor cursor(text);
+    {
+        BlanklessCursor afterAmpersand = cursor;
+        afterAmpersand.Advance();
+        if (const unsigned radix = RadixOfPrefix(cursor.Peek(), afterAmpersand.Peek())) {
+            afterAmpersand.Advance();
+            RadixDigits digits(radix);
+            while (digits.Add(afterAmpersand.Peek()))
+                afterAmpersand.Advance();
+            return digits.Value();
+        }
+    }
+
+    bool negative = false;
+    if (cursor.Peek() == '+' || cursor.Peek() == '-') {
+        negative = cursor.Peek() == '-';
+        cursor.Advance();
+    }
+    DecimalDigits digits;
+    bool anyDigit = false;
+    for (; IsDigit(cursor.Peek()); cursor.Advance()) {
+        digits.AddIntegerDigit(cursor.Peek());
+        anyDigit = true;
+    }
+    if (cursor.Peek() == '.') {
+        cursor.Advance();
+        for (; IsDigit(cursor.Peek()); cursor.Advance()) {
+            digits.AddFractionDigit(cursor.Peek());
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) return 0.0;
+
+    if (IsExponentLetter(cursor.Peek())) {
+        cursor.Advance();
+        if (cursor.Peek() == '+' || cursor.Peek() == '-') {
+            if (cursor.Peek() == '-') digits.SetExponentNegative();
+            cursor.Advance();
+        }
+        // A letter without digits adds nothing; the sign then counts for nothing either.
+        for (; IsDigit(cursor.Peek()); cursor.Advance())
+            digits.AddExponentDigit(cursor.Peek());
+    }
+    return digits.Value(negative);
+}
+
+double ParseNumber(std::string_view text, const RegionalNumberSettings& settings) {
+    const std::string_view s = TrimBlanks(text);
+    if (s.empty()) throw MakeRunTimeError(kTypeMismatch);
+
+    if (s.size() >= 2) {
+        if (const unsigned radix = RadixOfPrefix(s[0], s[1])) {
+            RadixDigits digits(radix);
+            for (const char c : s.substr(2)) {
+                if (!digits.Add(c)) throw MakeRunTimeError(kTypeMismatch);
+            }
+            if (!digits.Any()) throw MakeRunTimeError(kTypeMismatch);
+            return digits.Value();
+        }
+    }
+
+    const std::string_view decimalSeparator = settings.decimalSeparator;
+    const std::string_view groupSeparator = settings.groupSeparator;
+    std::size_t pos = 0;
+    const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
+    const auto startsWith = [&s, &pos](std::string_view part) {
+        return !part.empty() && s.substr(pos).starts_with(part);
+    };
+
+    bool negative = false;
+    if (at() == '+' || at() == '-') {
+        negative = at() == '-';
+        ++pos;
+    }
+    DecimalDigits digits;
+    bool anyDigit = false;
+    while (true) {
+        if (IsDigit(at())) {
+            digits.AddIntegerDigit(at());
+            anyDigit = true;
+            ++pos;
+        } else if (anyDigit && !startsWith(decimalSeparator) && startsWith(groupSeparator) &&
+                   pos + groupSeparator.size() < s.size() &&
+                   IsDigit(s[pos + groupSeparator.size()])) {
+            // Only between two digits of the integer part.
+            pos += groupSeparator.size();
+        } else {
+            break;
+        }
+    }
+    if (startsWith(decimalSeparator)) {
+        pos += decimalSeparator.size();
+        for (; IsDigit(at()); ++pos) {
+            digits.AddFractionDigit(at());
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) throw MakeRunTimeError(kTypeMismatch);
+
+    if (IsExponentLetter(at())) {
+        ++pos;
+        if (at() == '+' || at() == '-') {
+            if (at() == '-') digits.SetExponentNegative();
+            ++pos;
+        }
+        if (!IsDigit(at())) throw MakeRunTimeError(kTypeMismatch);
+        for (; IsDigit(at()); ++pos)
+            digits.AddExponentDigit(at());
+    }
+    if (pos != s.size()) throw MakeRunTimeError(kTypeMismatch);
+    return digits.Value(negative);
+}
+
+std::int32_t ParseWholeNumber(std::string_view text, const RegionalNumberSettings& settings) {
+    const double value = ParseNumber(text, settings);
+    // Ties to even without depending on the floating-point environment's rounding mode.
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    double whole = floor;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) whole = floor + 1.0;
+    if (whole < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
+        whole > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+        throw MakeRunTimeError(kOverflow);
+    }
+    return static_cast<std::int32_t>(whole);
+}
+
+std::string NumberToText(double value, const RegionalNumberSettings& settings) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    const SignificantDigits number = RoundToSignificant(value, 15);
+    return WriteSignificant(number, FormOf(number), settings.decimalSeparator);
+}
+
+std::string NumberToText(std::int64_t whole) {
+    std::array<char, 24> buffer;
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole).ptr;
+    return std::string(buffer.data(), end);
+}
+
+NumberForm ChooseNumberForm(double value, int significantDigits) {
+    if (!std::isfinite(value)) return NumberForm::Positional;
+    return FormOf(RoundToSignificant(value, ClampSignificant(significantDigits)));
+}
+
+std::string WriteNumber(double value, int significantDigits, NumberForm form,
+                        const RegionalNumberSettings& settings) {
+    if (!std::isfinite(value)) return NonFiniteText(value);
+    return WriteSignificant(RoundToSignificant(value, ClampSignificant(significantDigits)), form,
+                            settings.decimalSeparator);
+}
+
+std::string FormatFixed(double value, int decimals, const RegionalNumberSettings& settings) {
+    if (decimals < -1 || decimals > 9) throw MakeRunTimeError(kInvalidProcedureCall);
+    if (decimals == -1) decimals = std::clamp(settings.defaultDecimals, 0, 9);
+    // Only reachable when a caller skipped the fault test; the value is beyond every range.
+    if (!std::isfinite(value)) throw MakeRunTimeError(kOverflow);
+
+    const SignificantDigits number = RoundToSignificant(value, 15);
+    // Room for a carry into a new first digit.
+    std::array<char, 18> digits{};
+    int count = 0;
+    int e = number.exponent;
+    if (number.count > 0) {
+        // Digits whose power of ten is at least -decimals survive.
+        const int keep = e + decimals + 1;
+        if (keep >= number.count) {
+            count = number.count;
+            std::copy_n(number.digits.begin(), count, digits.begin());
+        } else if (keep >= 0) {
+            count = keep;
+            std::copy_n(number.digits.begin(), count, digits.begin());
+            if (number.digits[static_cast<std::size_t>(keep)] >= '5') {
+                int i = count - 1;
+                for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
+                    digits[static_cast<std::size_t>(i)] = '0';
+                }
+                if (i >= 0) {
+                    ++digits[static_cast<std::size_t>(i)];
+                } else {
+                    std::copy_backward(digits.begin(), digits.begin() + count,
+                                       digits.begin() + count + 1);
+                    digits[0] = '1';
+                    ++count;
+                    ++e;
+                }
+            }
+        }
+    }
+    const auto digitAt = [&](int power) {
+        const int i = e - power;
+        return count > 0 && i >= 0 && i < count ? digits[static_cast<std::size_t>(i)] : '0';
+    };
+
+    std::string body;
+    body.reserve(static_cast<std::size_t>(std::max(e, 0)) * 2 + 24);
+    if (count > 0 && e >= 0) {
+        std::array<char, 330> integer;
+        for (int power = e; power >= 0; --power) {
+            integer[static_cast<std::size_t>(e - power)] = digitAt(power);
+        }
+        AppendGrouped(body, std::string_view(integer.data(), static_cast<std::size_t>(e + 1)),
+                      settings);
+    } else if (settings.leadingZero || decimals == 0) {
+        // Without the zero a count of 0 would leave nothing at all.
+        body += '0';
+    }
+    if (decimals > 0) {
+        body += settings.decimalSeparator;
+        for (int power = -1; power >= -decimals; --power)
+            body += digitAt(power);
+    }
+    // A value that rounds to zero is shown without a sign.
+    if (number.negative && count > 0) return ApplyNegativePattern(body, settings.negativePattern);
+    return body;
+}
+
+std::string FormatFixed(std::string_view text, int decimals,
+                        const RegionalNumberSettings& settings) {
+    return FormatFixed(ParseNumber(text, settings), decimals, settings);
+}
+
+void TestFloatResult(double result, FloatOperation operation, double left, double right) {
+    if (operation == FloatOperation::Divide && right == 0.0 && left != 0.0 && !std::isnan(left)) {
+        throw MakeRunTimeError(kDivisionByZero);
+    }
+    if (!std::isfinite(result)) throw MakeRunTimeError(kOverflow);
+}
+
+}  // namespace ombrelo::conversion

@@ -1,9 +1,174 @@
 #include "calculator/calculator_engine.h"
 
+#include "conversion/number_text.h"
+
 namespace ombrelo::calculator {
+
+namespace {
+
+using conversion::FloatOperation;
+using conversion::NumberForm;
+using conversion::RegionalNumberSettings;
+
+constexpr std::size_t kMaxLength = kDisplayMaxLength;
+
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+}
+
+// The value in this form with as many significant digits as the display holds, or "" when
+// none fits.
+std::string FitInForm(double value, NumberForm form, const RegionalNumberSettings& settings) {
+    for (int digits = 14; digits >= 1; --digits) {
+        std::string text = conversion::WriteNumber(value, digits, form, settings);
+        if (DisplayLength(text) <= kMaxLength) return text;
+    }
+    return {};
+}
+
+// The text of a result as the display can hold it. A result whose full text is too long keeps
+// the form (positional or exponent) it would have been written in and loses significant
+// digits, never integer digits or its exponent: 1/3 -> 0.3333333333, 1.52415787501905E+16 ->
+// 1.524158E+16. A positional number whose integer digits alone do not fit goes to exponent form:
+// 123456789012345 -> 1.234568E+14.
+std::string ResultText(double value, const RegionalNumberSettings& settings) {
+    std::string text = conversion::NumberToText(value, settings);
+    if (DisplayLength(text) <= kMaxLength) return text;
+    const NumberForm chosen = conversion::ChooseNumberForm(value, 15);
+    text = FitInForm(value, chosen, settings);
+    if (text.empty() && chosen == NumberForm::Positional) {
+        text = FitInForm(value, NumberForm::Exponent, settings);
+    }
+    // One digit in exponent form ("-1E-308") always fits, so text is never left empty.
+    return text;
+}
+
+}  // namespace
+
+std::size_t DisplayLength(std::string_view text) {
+    std::size_t length = 0;
+    for (const char c : text) {
+        if (IsContinuationByte(c)) continue;
+        // A four-byte sequence is a surrogate pair in the box's UTF-16.
+        length += (static_cast<unsigned char>(c) >= 0xF0U) ? 2 : 1;
+    }
+    return length;
+}
 
 CalculatorEngine::CalculatorEngine(CalculatorDisplay& display,
                                    const conversion::RegionalSettingsSource& regional)
     : m_display(display), m_regional(regional) {}
+
+void CalculatorEngine::cmdNumber_Click(int Index) {
+    if (Index < 0 || Index > 9) return;  // only the ten digit buttons exist
+    const std::string digit = conversion::NumberToText(std::int64_t{Index});
+    if (blnStartNewEntry) {
+        m_display.SetText(digit);
+        blnStartNewEntry = false;
+    } else {
+        // A full display drops the digit: the box keeps only its first 12 characters.
+        m_display.SetText(m_display.Text() + digit);
+    }
+}
+
+void CalculatorEngine::cmdDecimal_Click() {
+    // The point key writes the separator the display is read with; a "." under a decimal
+    // comma would be taken as a group separator.
+    const std::string separator = m_regional.Current().decimalSeparator;
+    const std::string text = m_display.Text();
+    if (text.find(separator) != std::string::npos) {
+        m_display.Beep();
+        return;
+    }
+    if (blnStartNewEntry) {
+        m_display.SetText(separator);
+        blnStartNewEntry = false;
+    } else {
+        m_display.SetText(text + separator);
+    }
+}
+
+void CalculatorEngine::cmdPlusMinus_Click() {
+    if (blnStartNewEntry) {
+        m_display.SetText("-");
+        blnStartNewEntry = false;
+        return;
+    }
+    const std::string text = m_display.Text();
+    if (text.starts_with('-')) {
+        m_display.SetText(std::string_view(text).substr(1));
+    } else if (DisplayLength(text) >= kMaxLength) {
+        // The box would cut the last digit to make room for the sign: a different number.
+        m_display.Beep();
+    } else {
+        m_display.SetText("-" + text);
+    }
+}
+
+void CalculatorEngine::cmdEquals_Click() {
+    const RegionalNumberSettings settings = m_regional.Current();
+    const std::string text = m_display.Text();
+    const double operand = text.empty() ? 0.0 : conversion::ParseNumber(text, settings);
+
+    double result = operand;
+    switch (intPendingOperator) {
+        case 1:
+            result = operand + dblAccumulator;
+            conversion::TestFloatResult(result, FloatOperation::Add, operand, dblAccumulator);
+            break;
+        case 2:
+            result = dblAccumulator - operand;
+            conversion::TestFloatResult(result, FloatOperation::Subtract, dblAccumulator, operand);
+            break;
+        case 3:
+            result = operand * dblAccumulator;
+            conversion::TestFloatResult(result, FloatOperation::Multiply, operand, dblAccumulator);
+            break;
+        case 4:
+            result = dblAccumulator / operand;
+            conversion::TestFloatResult(result, FloatOperation::Divide, dblAccumulator, operand);
+            break;
+        default:
+            break;  // nothing pending: the display becomes the result
+    }
+
+    // Stored only after the test passed: a faulty result left in the accumulator would make
+    // every later Equals fail until the full clear.
+    dblAccumulator = result;
+    intPendingOperator = 0;
+    blnStartNewEntry = true;
+    m_display.SetText(ResultText(dblAccumulator, settings));
+}
+
+void CalculatorEngine::cmdOperator_Click(int Index) {
+    if (Index < 1 || Index > 4) return;  // only the four operator buttons exist
+    cmdEquals_Click();
+    blnStartNewEntry = true;
+    intPendingOperator = static_cast<std::int16_t>(Index);
+}
+
+void CalculatorEngine::cmdClearEntry_Click() {
+    m_display.SetText("");
+}
+
+void CalculatorEngine::cmdClear_Click() {
+    cmdClearEntry_Click();
+    intPendingOperator = 0;
+    dblAccumulator = 0;
+}
+
+void CalculatorEngine::BackspaceDisplay() {
+    std::string text = m_display.Text();
+    const std::size_t limit = text.starts_with('-') ? 2 : 1;
+    if (DisplayLength(text) > limit) {
+        // Remove the whole last character, however many bytes it takes.
+        while (!text.empty() && IsContinuationByte(text.back()))
+            text.pop_back();
+        if (!text.empty()) text.pop_back();
+        m_display.SetText(text);
+    } else {
+        m_display.SetText("0");
+    }
+}
 
 }  // namespace ombrelo::calculator

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,8 +21,13 @@ class CalculatorDisplay {
 
 inline constexpr int kDisplayMaxLength = 12;
 
+// The length of UTF-8 text as the display box counts it: UTF-16 units, so a character
+// outside the Basic Multilingual Plane counts twice. "1,5" -> 3, "1\u066B5" -> 3.
+std::size_t DisplayLength(std::string_view text);
+
 // A four-function calculator that works strictly left to right: 2 + 3 x 4 = 20.
-// One operation per key; errors are conversion::RunTimeError (6, 11, 13).
+// One operation per key; errors are conversion::RunTimeError (6, 11, 13). A failed Equals
+// leaves the display and every variable as they were.
 class CalculatorEngine {
   public:
     CalculatorEngine(CalculatorDisplay& display,

@@ -1,0 +1,480 @@
+#include "conversion/convert.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/catalog.h"
+#include "conversion/run_time_error.h"
+
+namespace ombrelo::conversion {
+namespace {
+
+constexpr std::string_view kAmountBox[] = {"txtCalc1", "txtCalc2"};
+constexpr std::string_view kResultLabel[] = {"lblCalc3", "lblCalc6"};
+constexpr std::string_view kFormulaLabel[] = {"lblCalcFrm1", "lblCalcFrm2"};
+
+std::size_t Index(Direction direction) {
+    return direction == Direction::Forward ? 0 : 1;
+}
+
+// The controls Convert touches, with every read and write after the formula buttons logged
+// in order. The formula buttons' reads are logged apart: there are 52 of them per click.
+class RecordingForm final : public ConvertForm {
+  public:
+    // Slots 1..8: the window has eight formula buttons, Convert must read only six.
+    std::array<bool, 9> value{};
+    std::array<std::string, 9> caption;
+    std::array<std::string, 2> amount{"0", "0"};
+    mutable std::deque<std::string> decimalPlaces{"2"};  // one per read; the last one repeats
+    std::array<std::string, 2> result{"old result 1", "old result 2"};
+    std::array<std::string, 2> formula{"old formula 1", "old formula 2"};
+    mutable std::vector<std::string> log;
+    mutable std::vector<std::string> buttonReads;
+
+    void Select(int slot, std::string_view text) {
+        value.at(static_cast<std::size_t>(slot)) = true;
+        caption.at(static_cast<std::size_t>(slot)) = text;
+    }
+
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> writes;
+        for (const std::string& entry : log) {
+            if (entry.find('=') != std::string::npos) writes.push_back(entry);
+        }
+        return writes;
+    }
+
+    bool FormulaValue(int slot) const override {
+        buttonReads.push_back("Value" + std::to_string(slot));
+        return value.at(static_cast<std::size_t>(slot));
+    }
+    std::string FormulaCaption(int slot) const override {
+        buttonReads.push_back("Caption" + std::to_string(slot));
+        return caption.at(static_cast<std::size_t>(slot));
+    }
+    std::string AmountText(Direction direction) const override {
+        log.push_back("read " + std::string(kAmountBox[Index(direction)]));
+        return amount.at(Index(direction));
+    }
+    std::string DecimalPlacesText() const override {
+        log.emplace_back("read txtCalcDeci");
+        std::string text = decimalPlaces.front();
+        if (decimalPlaces.size() > 1) decimalPlaces.pop_front();
+        return text;
+    }
+    std::string ResultCaption(Direction direction) const override {
+        log.push_back("read " + std::string(kResultLabel[Index(direction)]));
+        return result.at(Index(direction));
+    }
+    void SetResultCaption(Direction direction, std::string_view text) override {
+        log.push_back(std::string(kResultLabel[Index(direction)]) + "=" + std::string(text));
+        result.at(Index(direction)) = text;
+    }
+    void SetFormulaText(Direction direction, std::string_view text) override {
+        log.push_back(std::string(kFormulaLabel[Index(direction)]) + "=" + std::string(text));
+        formula.at(Index(direction)) = text;
+    }
+};
+
+// The usual settings: "." decimal, "," in threes, leading zero, leading minus, 2 decimals.
+const RegionalNumberSettings kDot{};
+
+RegionalNumberSettings DecimalComma(std::string group) {
+    RegionalNumberSettings settings;
+    settings.decimalSeparator = ",";
+    settings.groupSeparator = std::move(group);
+    return settings;
+}
+
+// The error number RunConvert raised, or 0.
+int RunAndCatch(RecordingForm& form, const RegionalNumberSettings& settings) {
+    try {
+        RunConvert(form, settings);
+    } catch (const RunTimeError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+// Both columns of every formula, each with its own amount. Expected texts were worked out by
+// hand: the double result, its 15-digit form, then half away from zero to 2 places. Amounts
+// are chosen so a constant cut to its shown digits (2.204 for 2.204622622) would differ.
+TEST(RunConvert, EveryDirectionOfEveryFormula) {
+    struct Case {
+        std::string_view key;
+        int slot;
+        std::string_view forwardAmount;
+        std::string_view forwardShown;
+        std::string_view reverseAmount;
+        std::string_view reverseShown;
+    };
+    static constexpr Case kCases[] = {
+        {"Bytes <=> KiloBytes", 1, "1000", "0.98", "5", "5,120.00"},
+        {"KiloBytes <=> MegaBytes", 2, "1536", "1.50", "0.75", "768.00"},
+        {"MegaBytes <=> GigaBytes", 3, "3000", "2.93", "2.5", "2,560.00"},
+        {"Miles <=> Kilometers", 1, "26.2", "42.16", "42.195", "26.22"},
+        {"Feet <=> Meters", 2, "1", "0.30", "1", "3.28"},
+        {"Inches <=> Centimeters", 3, "12", "30.48", "100", "39.37"},
+        {"Yards <=> Meters", 4, "100", "91.44", "100", "109.36"},
+        {"Miles <=> Meters", 5, "3", "4,827.90", "5000", "3.11"},
+        {"Inches <=> Millimeters", 6, "0.5", "12.70", "1", "0.04"},
+        {"Yards <=> Feet", 1, "1760", "5,280.00", "10", "3.33"},
+        {"Feet <=> Inches", 2, "5280", "63,360.00", "7", "0.58"},
+        {"Centimeters <=> Millimeters", 1, "2.345", "23.45", "2.345", "0.23"},
+        // 1.005 × 100 is 100.49999999999999 but shows 100.50: rounding starts from 15 digits.
+        {"Meters <=> Centimeters", 2, "1.005", "100.50", "12345.5", "123.46"},
+        {"Meters <=> Millimeters", 3, "-1.5", "-1,500.00", "-1234", "-1.23"},
+        {"Kilometers <=> Meters", 4, "40075", "40,075,000.00", "8848.86", "8.85"},
+        {"C° <=> F°", 1, "37", "98.60", "98.6", "37.00"},
+        {"Tons <=> Kilograms", 1, "1000", "907,184.74", "1000", "1.10"},
+        {"Pounds <=> Kilograms", 2, "1000", "453.59", "1000", "2,204.62"},
+        {"Ounces <=> Grams", 3, "100", "2,834.95", "500", "17.64"},
+        {"Tons <=> Pounds", 1, "2.5", "5,000.00", "3000", "1.50"},
+        {"Pounds <=> Ounces", 2, "0.75", "12.00", "40", "2.50"},
+        {"Tonne <=> Kilograms", 1, "1.2345", "1,234.50", "750", "0.75"},
+        {"Kilograms <=> Grams", 2, "0.0005", "0.50", "5", "0.01"},
+        {"Grams <=> Milligrams", 3, "1000000", "1,000,000,000.00", "1234", "1.23"},
+        {"Milligrams <=> Micrograms", 4, "0.001", "1.00", "995", "1.00"},
+        {"Microgram <=> Nanogram", 5, "4.4445", "4,444.50", "4445", "4.45"},
+    };
+    ASSERT_EQ(std::size(kCases), AllFormulas().size());
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.key);
+        RecordingForm form;
+        form.Select(c.slot, c.key);
+        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
+        RunConvert(form, kDot);
+        EXPECT_EQ(form.result[0], c.forwardShown);
+        EXPECT_EQ(form.result[1], c.reverseShown);
+        const ConversionFormula* formula = FindFormula(c.slot, c.key);
+        ASSERT_NE(formula, nullptr);
+        EXPECT_EQ(form.formula[0], formula->forward.formulaText);
+        EXPECT_EQ(form.formula[1], formula->reverse.formulaText);
+        EXPECT_EQ(form.Writes().size(), 6U);
+    }
+}
+
+TEST(RunConvert, WorkedExamples) {
+    struct Case {
+        std::string_view key;
+        int slot;
+        std::string_view forwardAmount;
+        std::string_view reverseAmount;
+        std::string_view decimalPlaces;
+        std::string_view forwardShown;
+        std::string_view reverseShown;
+    };
+    static constexpr Case kCases[] = {
+        {"Bytes <=> KiloBytes", 1, "1000", "0", "2", "0.98", "0.00"},
+        {"Bytes <=> KiloBytes", 1, "1000", "0", "0", "1", "0"},
+        {"Bytes <=> KiloBytes", 1, "1000", "0", "3", "0.977", "0.000"},
+        {"Bytes <=> KiloBytes", 1, "0", "5", "2", "0.00", "5,120.00"},
+        {"Bytes <=> KiloBytes", 1, "", "", "2", "0.00", "0.00"},
+        {"C° <=> F°", 1, "100", "212", "2", "212.00", "100.00"},
+        {"C° <=> F°", 1, "", "", "2", "32.00", "-17.78"},
+        {"C° <=> F°", 1, "-40", "-40", "2", "-40.00", "-40.00"},
+        {"Miles <=> Kilometers", 1, "1", "1", "2", "1.61", "0.62"},
+        {"Feet <=> Meters", 2, "1", "1", "2", "0.30", "3.28"},
+        {"Pounds <=> Kilograms", 2, "1", "0", "2", "0.45", "0.00"},
+        {"Ounces <=> Grams", 3, "1", "0", "2", "28.35", "0.00"},
+        // Amounts take the number the text begins with; blanks are dropped first.
+        {"Yards <=> Feet", 1, "12abc", "abc", "2", "36.00", "0.00"},
+        {"Yards <=> Feet", 1, "1,5", "- 6", "2", "3.00", "-2.00"},
+        {"Yards <=> Feet", 1, "1 000", "1e3", "2", "3,000.00", "333.33"},
+        // Decimal places go to the nearest whole number, ties to even.
+        {"Bytes <=> KiloBytes", 1, "1000", "5", "2.5", "0.98", "5,120.00"},
+        {"Bytes <=> KiloBytes", 1, "1000", "5", "3.5", "0.9766", "5,120.0000"},
+        {"Bytes <=> KiloBytes", 1, "1000", "5", " 9 ", "0.976562500", "5,120.000000000"},
+        {"Bytes <=> KiloBytes", 1, "1000", "5", "-1", "0.98", "5,120.00"},
+        {"Meters <=> Millimeters", 3, "123456789.123456789", "0", "9", "123,456,789,123.457000000",
+         "0.000000000"},
+        {"Grams <=> Milligrams", 3, "1E+20", "1E-20", "2", "100,000,000,000,000,000,000,000.00",
+         "0.00"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] ["
+                                        << c.reverseAmount << "] d=" << c.decimalPlaces);
+        RecordingForm form;
+        form.Select(c.slot, c.key);
+        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
+        form.decimalPlaces = {std::string(c.decimalPlaces)};
+        RunConvert(form, kDot);
+        EXPECT_EQ(form.result[0], c.forwardShown);
+        EXPECT_EQ(form.result[1], c.reverseShown);
+    }
+}
+
+TEST(RunConvert, MinusOnePlacesFollowsTheRegionalDefault) {
+    RegionalNumberSettings settings;
+    settings.defaultDecimals = 4;
+    RecordingForm form;
+    form.Select(1, "Bytes <=> KiloBytes");
+    form.amount = {"1000", "5"};
+    form.decimalPlaces = {"-1"};
+    RunConvert(form, settings);
+    EXPECT_EQ(form.result[0], "0.9766");
+    EXPECT_EQ(form.result[1], "5,120.0000");
+}
+
+// The raw number text is written, read back under the same settings and rewritten, so every
+// number form the first write can produce must read back under a decimal comma too.
+TEST(RunConvert, DecimalCommaSettings) {
+    struct Case {
+        std::string_view group;
+        std::string_view key;
+        int slot;
+        std::string_view forwardAmount;
+        std::string_view reverseAmount;
+        std::string_view decimalPlaces;
+        std::string_view forwardShown;
+        std::string_view reverseShown;
+    };
+    static constexpr Case kCases[] = {
+        {".", "Bytes <=> KiloBytes", 1, "1000", "5", "2", "0,98", "5.120,00"},
+        {".", "Bytes <=> KiloBytes", 1, "1000", "5", "2,5", "0,98", "5.120,00"},
+        {".", "Bytes <=> KiloBytes", 1, "1000", "5", "3,5", "0,9766", "5.120,0000"},
+        // Amounts keep "." as their point whatever the settings.
+        {".", "Yards <=> Feet", 1, "1,5", "4.5", "2", "3,00", "1,50"},
+        {".", "Meters <=> Millimeters", 3, "123456789.123456789", "0", "9",
+         "123.456.789.123,457000000", "0,000000000"},
+        {".", "Grams <=> Milligrams", 3, "1E+20", "1E-20", "2",
+         "100.000.000.000.000.000.000.000,00", "0,00"},
+        {".", "C° <=> F°", 1, "", "", "2", "32,00", "-17,78"},
+        {"\u202F", "Bytes <=> KiloBytes", 1, "1000", "1234567", "2", "0,98",
+         "1\u202F264\u202F196\u202F608,00"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] ["
+                                        << c.reverseAmount << "] d=" << c.decimalPlaces);
+        RecordingForm form;
+        form.Select(c.slot, c.key);
+        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
+        form.decimalPlaces = {std::string(c.decimalPlaces)};
+        RunConvert(form, DecimalComma(std::string(c.group)));
+        EXPECT_EQ(form.result[0], c.forwardShown);
+        EXPECT_EQ(form.result[1], c.reverseShown);
+    }
+}
+
+TEST(RunConvert, ReadsAndWritesInOrder) {
+    RecordingForm form;
+    form.Select(1, "Bytes <=> KiloBytes");
+    form.amount = {"1000", "5"};
+    form.decimalPlaces = {"0", "3"};  // read anew for each column
+    RunConvert(form, kDot);
+    const std::vector<std::string> expected = {
+        "read txtCalc1",
+        "lblCalc3=0.9765625",
+        "read txtCalcDeci",
+        "read lblCalc3",
+        "lblCalc3=1",
+        "read txtCalc2",
+        "lblCalc6=5120",
+        "read txtCalcDeci",
+        "read lblCalc6",
+        "lblCalc6=5,120.000",
+        "lblCalcFrm1=(bytes) / 1024",
+        "lblCalcFrm2=(kbytes) × 1024",
+    };
+    EXPECT_EQ(form.log, expected);
+}
+
+// An error ends the click where it is raised; what was written before stays.
+TEST(RunConvert, ErrorKeepsEarlierWrites) {
+    struct Case {
+        std::string_view key;
+        int slot;
+        std::string_view forwardAmount;
+        std::string_view reverseAmount;
+        std::string_view decimalPlaces;
+        int error;
+        std::vector<std::string_view> writes;
+    };
+    const Case kCases[] = {
+        {"Bytes <=> KiloBytes",
+         1,
+         "1000",
+         "1E+306",
+         "2",
+         kOverflow,
+         {"lblCalc3=0.9765625", "lblCalc3=0.98"}},
+        {"Bytes <=> KiloBytes", 1, "1E+306", "0", "2", 0, {}},  // dividing cannot overflow
+        {"Bytes <=> KiloBytes", 1, "1E+999", "0", "2", kOverflow, {}},
+        {"Bytes <=> KiloBytes", 1, "1000", "0", "abc", kTypeMismatch, {"lblCalc3=0.9765625"}},
+        {"Bytes <=> KiloBytes", 1, "1000", "0", "", kTypeMismatch, {"lblCalc3=0.9765625"}},
+        {"Bytes <=> KiloBytes", 1, "1000", "0", "3000000000", kOverflow, {"lblCalc3=0.9765625"}},
+        {"Bytes <=> KiloBytes",
+         1,
+         "1000",
+         "0",
+         "12",
+         kInvalidProcedureCall,
+         {"lblCalc3=0.9765625"}},
+        {"Bytes <=> KiloBytes",
+         1,
+         "1000",
+         "0",
+         "-2",
+         kInvalidProcedureCall,
+         {"lblCalc3=0.9765625"}},
+        {"C° <=> F°", 1, "1E+308", "0", "2", kOverflow, {}},
+        {"Feet <=> Meters",
+         2,
+         "1",
+         "1E+308",
+         "2",
+         kOverflow,
+         {"lblCalc3=0.304785126485827", "lblCalc3=0.30"}},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] ["
+                                        << c.reverseAmount << "] d=" << c.decimalPlaces);
+        RecordingForm form;
+        form.Select(c.slot, c.key);
+        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
+        form.decimalPlaces = {std::string(c.decimalPlaces)};
+        EXPECT_EQ(RunAndCatch(form, kDot), c.error);
+        if (c.error == 0) continue;
+        const std::vector<std::string> writes(c.writes.begin(), c.writes.end());
+        EXPECT_EQ(form.Writes(), writes);
+        EXPECT_EQ(form.result[1], "old result 2");
+        EXPECT_EQ(form.formula[0], "old formula 1");
+        EXPECT_EQ(form.formula[1], "old formula 2");
+    }
+}
+
+// Without a selected button carrying a key on its own slot, Convert writes nothing.
+TEST(RunConvert, NoActiveFormulaWritesNothing) {
+    struct Case {
+        const char* name;
+        int selectedSlot;  // 0: none
+        std::string_view selectedCaption;
+    };
+    static constexpr Case kCases[] = {
+        {"nothing selected", 0, ""},
+        {"unknown caption", 1, "Choose and click Select"},
+        {"empty caption", 2, ""},
+        {"caption on the wrong button", 1, "Microgram <=> Nanogram"},
+        {"caption on the wrong button", 4, "Feet <=> Meters"},
+        {"caption differs in case", 1, "bytes <=> kilobytes"},
+        {"caption with trailing blank", 1, "Bytes <=> KiloBytes "},
+        {"direction caption", 1, "Bytes -> KiloBytes"},
+        {"seventh button", 7, "Bytes <=> KiloBytes"},
+        {"eighth button", 8, "Yards <=> Feet"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        RecordingForm form;
+        // The unselected buttons carry real keys, as after choosing an area.
+        form.caption[1] = "Bytes <=> KiloBytes";
+        form.caption[2] = "KiloBytes <=> MegaBytes";
+        form.caption[3] = "MegaBytes <=> GigaBytes";
+        if (c.selectedSlot != 0) form.Select(c.selectedSlot, c.selectedCaption);
+        EXPECT_EQ(FindActiveFormula(form), nullptr);
+        form.log.clear();
+        RunConvert(form, kDot);
+        EXPECT_TRUE(form.log.empty());
+        EXPECT_EQ(form.result[0], "old result 1");
+        EXPECT_EQ(form.formula[0], "old formula 1");
+    }
+}
+
+TEST(FindActiveFormula, ReadsEveryRowValueThenCaption) {
+    static constexpr int kSlots[] = {1, 2, 3, 1, 2, 3, 4, 5, 6, 1, 2, 1, 2,
+                                     3, 4, 1, 1, 2, 3, 1, 2, 1, 2, 3, 4, 5};
+    std::vector<std::string> expected;
+    for (const int slot : kSlots) {
+        expected.push_back("Value" + std::to_string(slot));
+        expected.push_back("Caption" + std::to_string(slot));
+    }
+    // A match on the first row still reads all the others.
+    RecordingForm form;
+    form.Select(1, "Bytes <=> KiloBytes");
+    const ConversionRule* rule = FindActiveFormula(form);
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(rule->key, "Bytes <=> KiloBytes");
+    EXPECT_EQ(form.buttonReads, expected);
+}
+
+// Convert finds its rule by the same caption and button that the area selection puts on the
+// formula buttons, so the two tables must agree row for row.
+TEST(RuleTable, MatchesTheCatalog) {
+    const auto rules = RuleTable();
+    const auto formulas = AllFormulas();
+    ASSERT_EQ(rules.size(), formulas.size());
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        SCOPED_TRACE(std::string(rules[i].key));
+        EXPECT_EQ(rules[i].key, formulas[i].caption);
+        EXPECT_EQ(rules[i].slot, formulas[i].slot);
+        EXPECT_EQ(FindFormula(rules[i].slot, rules[i].key), &formulas[i]);
+        // Selecting exactly this button with this caption activates exactly this rule.
+        RecordingForm form;
+        form.Select(rules[i].slot, rules[i].key);
+        EXPECT_EQ(FindActiveFormula(form), &rules[i]);
+    }
+}
+
+TEST(ConvertAmount, StepsRunInOrderAndFaultsRaise) {
+    const ConversionRule& temperature = RuleTable()[15];
+    ASSERT_EQ(temperature.key, "C° <=> F°");
+    struct Case {
+        Direction direction;
+        std::string_view amount;
+        double expected;
+        int error;
+    };
+    static constexpr Case kCases[] = {
+        {Direction::Forward, "100", 212.0, 0},
+        {Direction::Forward, "-40", -40.0, 0},
+        // (98.6 - 32) / 1.8 in doubles; multiplying by 5/9 would give 37 exactly.
+        {Direction::Reverse, "98.6", 36.99999999999999, 0},
+        {Direction::Reverse, "", -17.77777777777778, 0},
+        {Direction::Forward, "1E+308", 0, kOverflow},
+        {Direction::Reverse, "1E+999", 0, kOverflow},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.amount);
+        try {
+            EXPECT_EQ(ConvertAmount(temperature, c.direction, c.amount), c.expected);
+            EXPECT_EQ(c.error, 0);
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.Number(), c.error);
+        }
+    }
+}
+
+TEST(FormatResult, RoundsTheFifteenDigitForm) {
+    struct Case {
+        double value;
+        std::string_view places;
+        std::string_view expected;
+        int error;
+    };
+    static constexpr Case kCases[] = {
+        {0.9765625, "2", "0.98", 0},
+        {0.9765625, "0", "1", 0},
+        {5120, "2", "5,120.00", 0},
+        {100.49999999999999, "2", "100.50", 0},
+        {-17.77777777777778, "2", "-17.78", 0},
+        {1.0, "abc", "", kTypeMismatch},
+        {1.0, "3000000000", "", kOverflow},
+        {1.0, "10", "", kInvalidProcedureCall},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.value << " d=" << c.places);
+        try {
+            EXPECT_EQ(FormatResult(c.value, c.places, kDot), c.expected);
+            EXPECT_EQ(c.error, 0);
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.Number(), c.error);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ombrelo::conversion

@@ -1,7 +1,26 @@
 #include "window/form1.h"
 
+#include <array>
+#include <string_view>
+#include <vector>
+
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+#include "conversion/catalog.h"
+#include "window/form_table.h"
+#include "window/panel_texts.h"
 
 namespace ombrelo::window {
 namespace {
@@ -24,6 +43,247 @@ TEST(Form1, BuildsWithoutRunningAnyHandler) {
     Form1 form(platform, regional);
     EXPECT_TRUE(platform.errors.empty());
     EXPECT_EQ(platform.beeps, 0);
+}
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class Form1Test : public ::testing::Test {
+  protected:
+    QWidget* Control(const ControlRow& row) const {
+        return m_form.findChild<QWidget*>(QString::fromStdString(ObjectName(row)));
+    }
+
+    void ShowAndActivate() {
+        m_form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_form));
+        m_form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_form));
+    }
+
+    RecordingPlatform m_platform;
+    conversion::FixedRegionalSettings m_regional;
+    Form1 m_form{m_platform, m_regional};
+};
+
+TEST_F(Form1Test, OnlyStepOneAndTheButtonsAreShownAtStart) {
+    std::vector<std::string_view> shown;
+    for (const ControlRow& row : FormRows()) {
+        if (row.kind == ControlKind::Frame && !Control(row)->isHidden()) shown.push_back(row.name);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string_view>{"frmButtons", "frmOption"}));
+}
+
+TEST_F(Form1Test, ConvertIsTheOnlyDisabledControlAtStart) {
+    std::vector<std::string> disabled;
+    for (const ControlRow& row : FormRows()) {
+        if (row.kind == ControlKind::Timer) continue;
+        if (!Control(row)->isEnabled()) disabled.push_back(ObjectName(row));
+    }
+    EXPECT_EQ(disabled, std::vector<std::string>{"cmdByteConvert"});
+}
+
+TEST_F(Form1Test, AreaListStartsWithItsPromptAndTheElevenAreasUnselected) {
+    QComboBox& combo = *m_form.Combo1;
+    EXPECT_EQ(combo.currentText(), QStringLiteral("Choose and click Select"));
+    EXPECT_EQ(combo.currentIndex(), -1);
+    ASSERT_EQ(combo.count(), conversion::kAreaEntryCount);
+    const auto entries = conversion::AreaEntries();
+    for (int i = 0; i < combo.count(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(combo.itemText(i), Q(entries[static_cast<std::size_t>(i)]));
+    }
+}
+
+TEST_F(Form1Test, TypedAreaTextStaysAsTypedAndIsNeverAddedToTheList) {
+    ShowAndActivate();
+    QLineEdit& field = *m_form.Combo1->lineEdit();
+    for (const char* typed : {"B", "bytes", "Bytes", "Anything at all"}) {
+        SCOPED_TRACE(typed);
+        field.clear();
+        QTest::keyClicks(&field, QString::fromLatin1(typed));
+        QTest::keyClick(&field, Qt::Key_Return);
+        EXPECT_EQ(m_form.Combo1->currentText(), QString::fromLatin1(typed));
+        EXPECT_EQ(m_form.Combo1->count(), conversion::kAreaEntryCount);
+    }
+}
+
+TEST_F(Form1Test, FocusStartsInTheAreaListField) {
+    ShowAndActivate();
+    // The combo box holds the focus for its field and passes typing on to it.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_TRUE(focus == m_form.Combo1 || focus == m_form.Combo1->lineEdit());
+    m_form.Combo1->lineEdit()->selectAll();
+    QTest::keyClicks(focus, QStringLiteral("Bytes"));
+    EXPECT_EQ(m_form.Combo1->currentText(), QStringLiteral("Bytes"));
+}
+
+// Tab visits the focusable controls in increasing tab index, whatever their frame.
+TEST_F(Form1Test, TabChainFollowsTheTabIndexes) {
+    std::vector<const ControlRow*> focusable;
+    for (const ControlRow& row : FormRows()) {
+        if (IsWindowed(row.kind) && row.kind != ControlKind::Frame) focusable.push_back(&row);
+    }
+    std::ranges::sort(focusable, {}, &ControlRow::tabIndex);
+    ASSERT_EQ(focusable.size(), 45U);
+
+    std::vector<std::string> expected;
+    for (const ControlRow* row : focusable)
+        expected.push_back(ObjectName(*row));
+
+    // Walk the whole chain once from the first control, keeping the form's own controls
+    // (a combo box's field or a text box's viewport is part of its control).
+    std::vector<std::string> chain;
+    QWidget* start = Control(*focusable.front());
+    QWidget* widget = start;
+    do {
+        const auto row = std::ranges::find_if(focusable, [&](const ControlRow* r) {
+            return QString::fromStdString(ObjectName(*r)) == widget->objectName();
+        });
+        if (row != focusable.end() && (chain.empty() || chain.back() != ObjectName(**row))) {
+            chain.push_back(ObjectName(**row));
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != start && chain.size() <= expected.size());
+    EXPECT_EQ(chain, expected);
+}
+
+TEST_F(Form1Test, AccessKeysClickTheirEnabledButtons) {
+    ShowAndActivate();
+    struct Case {
+        QPushButton* button;
+        Qt::Key key;
+    };
+    const Case cases[] = {
+        {m_form.cmdSelect, Qt::Key_S}, {m_form.cmdClearAll, Qt::Key_C},
+        {m_form.cmdExit, Qt::Key_E},   {m_form.cmdCalcu, Qt::Key_U},
+        {m_form.cmdNew, Qt::Key_W},    {m_form.cmdAbout, Qt::Key_A},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button->objectName().toStdString());
+        QSignalSpy clicked(c.button, &QPushButton::clicked);
+        QTest::keyClick(m_form.windowHandle(), c.key, Qt::AltModifier);
+        // A shortcut clicks the button the animated way: released a moment later.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.count() == 1; }));
+    }
+
+    QSignalSpy convert(m_form.cmdByteConvert, &QPushButton::clicked);
+    QTest::keyClick(m_form.windowHandle(), Qt::Key_V, Qt::AltModifier);
+    QTest::qWait(300);
+    EXPECT_EQ(convert.count(), 0) << "a disabled button ignores its access key";
+}
+
+// Labels lie beneath the text boxes of their frame: a shown box hides the label in its place.
+TEST_F(Form1Test, AShownAmountBoxCoversTheFormulaTextInItsPlace) {
+    m_form.frmCalc->show();
+    ShowAndActivate();
+    struct Case {
+        QLabel* label;
+        QLineEdit* box;
+    };
+    for (const Case& c :
+         {Case{m_form.lblCalcFrm2, m_form.txtCalc1}, Case{m_form.lblCalcFrm1, m_form.txtCalc2}}) {
+        SCOPED_TRACE(c.label->objectName().toStdString());
+        const QPoint centre = c.label->geometry().center();
+        EXPECT_EQ(m_form.frmCalc->childAt(centre), c.label);
+        c.box->show();
+        EXPECT_EQ(m_form.frmCalc->childAt(centre), c.box);
+    }
+}
+
+TEST_F(Form1Test, AnOpenPanelCoversStepsOneToThreeButNotTheTitleOrTheButtons) {
+    m_form.frmChoose->show();
+    m_form.frmCalc->show();
+    ShowAndActivate();
+    for (QGroupBox* panel : {m_form.frmCalcu, m_form.frmNew, m_form.frmAbout}) {
+        SCOPED_TRACE(panel->objectName().toStdString());
+        panel->show();
+        for (QGroupBox* step : {m_form.frmOption, m_form.frmChoose, m_form.frmCalc}) {
+            const QRect area = step->geometry();
+            for (const QPoint point : {area.topLeft(), area.center(), area.bottomRight(),
+                                       area.topRight() + QPoint(-2, 6)}) {
+                QWidget* top = m_form.childAt(point);
+                EXPECT_TRUE(top == panel || panel->isAncestorOf(top))
+                    << step->objectName().toStdString() << " at " << point.x() << "," << point.y();
+            }
+        }
+        for (QWidget* uncovered :
+             {static_cast<QWidget*>(m_form.lblTitle), static_cast<QWidget*>(m_form.lblVersion),
+              static_cast<QWidget*>(m_form.frmButtons)}) {
+            QWidget* top = m_form.childAt(uncovered->geometry().center());
+            EXPECT_TRUE(top == uncovered || uncovered->isAncestorOf(top));
+        }
+        panel->hide();
+    }
+}
+
+TEST_F(Form1Test, HidingAFrameKeepsEachChildsOwnVisibility) {
+    m_form.frmCalc->show();
+    m_form.txtCalc1->show();
+    m_form.optCalc2->hide();
+    ShowAndActivate();
+    std::vector<bool> before;
+    const QList<QWidget*> children =
+        m_form.frmCalc->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : children)
+        before.push_back(child->isVisible());
+
+    m_form.frmCalc->hide();
+    for (const QWidget* child : children)
+        EXPECT_FALSE(child->isVisible());
+    m_form.frmCalc->show();
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        SCOPED_TRACE(children[i]->objectName().toStdString());
+        EXPECT_EQ(children[i]->isVisible(), before[static_cast<std::size_t>(i)]);
+    }
+}
+
+TEST_F(Form1Test, CalculatorDisplayKeepsAtMostTwelveCharacters) {
+    struct Case {
+        const char* written;
+        const char* kept;
+    };
+    constexpr Case kCases[] = {
+        {"123456789012345", "123456789012"},
+        {"123456789012", "123456789012"},
+        {"-0.5", "-0.5"},
+        {"", ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.written);
+        m_form.txtDisplay->setText(QString::fromLatin1(c.written));
+        EXPECT_EQ(m_form.txtDisplay->text(), QString::fromLatin1(c.kept));
+    }
+}
+
+TEST_F(Form1Test, WhatsNewShowsItsFirstLineAndCannotBeChanged) {
+    m_form.frmNew->show();
+    ShowAndActivate();
+    QPlainTextEdit& box = *m_form.txtNew;
+    EXPECT_EQ(box.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(box.cursorForPosition(QPoint(4, 4)).block().text(), QStringLiteral("Version 1.1"));
+    EXPECT_GT(box.verticalScrollBar()->maximum(), 0) << "the history is longer than the box";
+
+    const QString before = box.toPlainText();
+    box.setFocus();
+    QTest::keyClicks(&box, QStringLiteral("typed"));
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    EXPECT_EQ(box.toPlainText(), before);
+    EXPECT_EQ(QString(before).replace(QStringLiteral("\n"), QStringLiteral("\r\n")),
+              Q(kWhatsNewText));
+}
+
+// A regression guard for the look: option buttons once filled with the button face.
+TEST_F(Form1Test, OptionButtonsAndTheWindowShowTheDesignBlue) {
+    m_form.frmChoose->show();
+    ShowAndActivate();
+    const QImage image = m_form.grab().toImage();
+    const QColor blue(0, 0, 255);
+    const QRect option = m_form.optForm[1]->geometry().translated(m_form.frmChoose->pos());
+    EXPECT_EQ(image.pixelColor(option.left() + option.width() * 3 / 4, option.center().y()), blue);
+    EXPECT_EQ(image.pixelColor(m_form.width() / 2, m_form.frmCalc->geometry().center().y()), blue);
 }
 
 }  // namespace

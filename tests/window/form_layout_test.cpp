@@ -1,0 +1,183 @@
+// Every row of the form table against the widget the window built for it.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "window/form1.h"
+#include "window/form_table.h"
+
+namespace ombrelo::window {
+namespace {
+
+class NullPlatform final : public Platform {
+  public:
+    void ReportError(const conversion::RunTimeError& /*error*/) override {}
+    void Beep() override {}
+    void Quit() override {}
+};
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Computed apart from the builder: 15 twips to the pixel, to nearest.
+int Pixels(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+const char* ClassFor(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Frame:
+            return "QGroupBox";
+        case ControlKind::Label:
+            return "QLabel";
+        case ControlKind::TextBox:
+            return "QLineEdit";
+        case ControlKind::MultiLineText:
+            return "QPlainTextEdit";
+        case ControlKind::CommandButton:
+            return "QPushButton";
+        case ControlKind::OptionButton:
+            return "QRadioButton";
+        case ControlKind::ComboBox:
+            return "QComboBox";
+        case ControlKind::Line:
+            return "QFrame";
+        case ControlKind::Timer:
+            return "QTimer";
+    }
+    return "";
+}
+
+// The caption or text a control shows, with the multi-line boxes' lines ended as stored.
+QString ShownText(const QObject& object) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&object)) return frame->title();
+    if (const auto* label = qobject_cast<const QLabel*>(&object)) return label->text();
+    if (const auto* box = qobject_cast<const QLineEdit*>(&object)) return box->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(&object)) {
+        return box->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&object)) return button->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(&object)) return combo->currentText();
+    return {};
+}
+
+Qt::Alignment HorizontalAlignment(const QObject& object) {
+    if (const auto* label = qobject_cast<const QLabel*>(&object)) {
+        return label->alignment() & Qt::AlignHorizontal_Mask;
+    }
+    if (const auto* box = qobject_cast<const QLineEdit*>(&object)) {
+        return box->alignment() & Qt::AlignHorizontal_Mask;
+    }
+    return Qt::AlignLeft;
+}
+
+Qt::Alignment ToQt(Align align) {
+    switch (align) {
+        case Align::Centre:
+            return Qt::AlignHCenter;
+        case Align::Right:
+            return Qt::AlignRight;
+        case Align::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+class FormLayout : public ::testing::Test {
+  protected:
+    NullPlatform m_platform;
+    conversion::FixedRegionalSettings m_regional;
+    Form1 m_form{m_platform, m_regional};
+};
+
+TEST_F(FormLayout, TheWindowIsFixedSizeWithItsTitle) {
+    EXPECT_EQ(m_form.windowTitle(), QStringLiteral("Ombrelo v1.1 ~by Vesk"));
+    EXPECT_EQ(m_form.minimumSize(), QSize(321, 481));
+    EXPECT_EQ(m_form.maximumSize(), QSize(321, 481));
+}
+
+TEST_F(FormLayout, EveryRowIsAWidgetOfItsKindWhereTheTableSays) {
+    for (const ControlRow& row : FormRows()) {
+        const QString name = QString::fromStdString(ObjectName(row));
+        SCOPED_TRACE(name.toStdString());
+        const QList<QObject*> found = m_form.findChildren<QObject*>(name);
+        ASSERT_EQ(found.size(), 1);
+        const QObject& object = *found.front();
+
+        EXPECT_STREQ(object.metaObject()->className(), ClassFor(row.kind));
+        const QObject* parent = object.parent();
+        ASSERT_NE(parent, nullptr);
+        if (row.container.empty()) {
+            EXPECT_EQ(parent, &m_form);
+        } else {
+            EXPECT_EQ(parent->objectName(), Q(row.container));
+        }
+        if (row.kind == ControlKind::Timer) {
+            const auto& timer = static_cast<const QTimer&>(object);
+            EXPECT_FALSE(timer.isActive());
+            EXPECT_EQ(timer.interval(), row.intervalMs);
+            continue;
+        }
+
+        const auto& widget = static_cast<const QWidget&>(object);
+        QRect expected(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+        if (row.kind == ControlKind::Line) expected.setWidth(std::max(expected.width(), 1));
+        EXPECT_EQ(widget.geometry(), expected);
+        EXPECT_EQ(ShownText(widget), Q(row.text));
+        EXPECT_EQ(widget.isHidden(), !row.visible);
+        EXPECT_EQ(widget.isEnabled(), row.enabled);
+        EXPECT_EQ(widget.font().family(), Q(row.font.family));
+        EXPECT_DOUBLE_EQ(widget.font().pointSizeF(), row.font.points);
+        EXPECT_EQ(widget.font().bold(), row.font.bold);
+        EXPECT_EQ(widget.font().italic(), row.font.italic);
+        EXPECT_EQ(HorizontalAlignment(widget), ToQt(row.align));
+        EXPECT_EQ(widget.accessibleName(), Q(row.accessibleName));
+        if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
+            EXPECT_EQ(box->maxLength(), row.maxLength > 0 ? row.maxLength : 32767);
+        }
+        if (const auto* box = qobject_cast<const QPlainTextEdit*>(&widget)) {
+            EXPECT_EQ(box->isReadOnly(), row.readOnly);
+            EXPECT_EQ(box->verticalScrollBarPolicy(),
+                      row.verticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        }
+        const bool takesFocus = IsWindowed(row.kind) && row.kind != ControlKind::Frame;
+        EXPECT_EQ(widget.focusPolicy() != Qt::NoFocus, takesFocus);
+    }
+}
+
+TEST_F(FormLayout, ControlArraysAreButtonGroupsKeyedByIndex) {
+    ASSERT_NE(m_form.cmdNumberGroup, nullptr);
+    ASSERT_NE(m_form.cmdOperatorGroup, nullptr);
+    EXPECT_EQ(m_form.cmdNumberGroup->buttons().size(), 10);
+    EXPECT_EQ(m_form.cmdOperatorGroup->buttons().size(), 4);
+    for (int index = 0; index <= 9; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(m_form.cmdNumberGroup->button(index),
+                  m_form.cmdNumber[static_cast<std::size_t>(index)]);
+        EXPECT_EQ(m_form.cmdNumber[static_cast<std::size_t>(index)]->text(),
+                  QString::number(index));
+    }
+    const char* operators[] = {"", "+", "-", "x", "/"};
+    for (int index = 1; index <= 4; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(m_form.cmdOperatorGroup->button(index),
+                  m_form.cmdOperator[static_cast<std::size_t>(index)]);
+        EXPECT_EQ(m_form.cmdOperator[static_cast<std::size_t>(index)]->text(),
+                  QString::fromLatin1(operators[index]));
+    }
+}
+
+}  // namespace
+}  // namespace ombrelo::window

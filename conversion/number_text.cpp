@@ -96,8 +96,8 @@ class DecimalDigits {
         }
     }
 
-    std::array<char, kKeptDigits> m_digits{};
-    std::size_t m_count = 0;  // digits kept; the first is never '0'
+    std::array<char, kKeptDigits> m_digits;  // only the first m_count are ever read
+    std::size_t m_count = 0;                 // digits kept; the first is never '0'
     bool m_sticky = false;
     std::int64_t m_integerDigits = 0;  // significant integer digits, kept or not
     std::int64_t m_fractionZeros = 0;  // zeros after the point before the first significant one
@@ -244,8 +244,8 @@ std::string WriteSignificant(const SignificantDigits& number, NumberForm form,
         if (magnitude < 10) text += '0';
         std::array<char, 8> exponentDigits;
         char* end = std::to_chars(exponentDigits.data(),
-                                        exponentDigits.data() + exponentDigits.size(), magnitude)
-                              .ptr;
+                                  exponentDigits.data() + exponentDigits.size(), magnitude)
+                        .ptr;
         text.append(exponentDigits.data(), end);
     } else if (e < 0) {
         text += '0';
@@ -298,20 +298,43 @@ void AppendGrouped(std::string& text, std::string_view digits,
     std::reverse(text.begin() + static_cast<std::ptrdiff_t>(start), text.end());
 }
 
-std::string ApplyNegativePattern(std::string_view body, NegativePattern pattern) {
+// What stands before and after a negative number's digits.
+struct SignParts {
+    std::string_view before;
+    std::string_view after;
+};
+
+SignParts NegativeSignParts(NegativePattern pattern) {
     switch (pattern) {
         case NegativePattern::Parentheses:
-            return "(" + std::string(body) + ")";
+            return {"(", ")"};
         case NegativePattern::LeadingMinusSpace:
-            return "- " + std::string(body);
+            return {"- ", ""};
         case NegativePattern::TrailingMinus:
-            return std::string(body) + "-";
+            return {"", "-"};
         case NegativePattern::TrailingSpaceMinus:
-            return std::string(body) + " -";
+            return {"", " -"};
         case NegativePattern::LeadingMinus:
             break;
     }
-    return "-" + std::string(body);
+    return {"-", ""};
+}
+
+// Short texts already in std::from_chars' own form (-?D*.?D*([eE][+-]?D+)?) go to it as they
+// are: the common case, read without copying. Anything else, or a result out of range, is left
+// to the full reading.
+bool ReadPlain(std::string_view text, bool pointIsDecimal, double& value) {
+    if (text.empty() || text.size() > 40 || text[0] == '+') return false;
+    for (const char c : text) {
+        if (!IsDigit(c) && c != '-' && c != '+' && c != 'e' && c != 'E' &&
+            !(c == '.' && pointIsDecimal)) {
+            return false;
+        }
+    }
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
+    if (value == 0.0) value = 0.0;  // no negative zero
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -325,6 +348,9 @@ std::string_view TrimBlanks(std::string_view text) {
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
+    double plain = 0.0;
+    if (ReadPlain(TrimBlanks(text), true, plain)) return plain;
+
     BlanklessCursor cursor(text);
     {
         BlanklessCursor afterAmpersand = cursor;
@@ -386,6 +412,9 @@ double ParseNumber(std::string_view text, const RegionalNumberSettings& settings
         }
     }
 
+    double plain = 0.0;
+    if (ReadPlain(s, settings.decimalSeparator == ".", plain)) return plain;
+
     const std::string_view decimalSeparator = settings.decimalSeparator;
     const std::string_view groupSeparator = settings.groupSeparator;
     std::size_t pos = 0;
@@ -440,13 +469,15 @@ double ParseNumber(std::string_view text, const RegionalNumberSettings& settings
 
 std::int32_t ParseWholeNumber(std::string_view text, const RegionalNumberSettings& settings) {
     const double value = ParseNumber(text, settings);
-    // Ties to even without depending on the floating-point environment's rounding mode.
+    // Beyond these no rounding can come back into range; within them the floor fits 64 bits.
+    if (!(value > -2147483649.0 && value < 2147483648.0)) throw MakeRunTimeError(kOverflow);
     const double floor = std::floor(value);
     const double fraction = value - floor;
-    double whole = floor;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(floor, 2.0) != 0.0)) whole = floor + 1.0;
-    if (whole < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
-        whole > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+    auto whole = static_cast<std::int64_t>(floor);
+    // Ties to even without depending on the floating-point environment's rounding mode.
+    if (fraction > 0.5 || (fraction == 0.5 && (whole & 1) != 0)) ++whole;
+    if (whole < std::numeric_limits<std::int32_t>::min() ||
+        whole > std::numeric_limits<std::int32_t>::max()) {
         throw MakeRunTimeError(kOverflow);
     }
     return static_cast<std::int32_t>(whole);
@@ -518,27 +549,36 @@ std::string FormatFixed(double value, int decimals, const RegionalNumberSettings
         return count > 0 && i >= 0 && i < count ? digits[static_cast<std::size_t>(i)] : '0';
     };
 
-    std::string body;
-    body.reserve(static_cast<std::size_t>(std::max(e, 0)) * 2 + 24);
+    // A value that rounds to zero is shown without a sign.
+    const SignParts sign =
+        number.negative && count > 0 ? NegativeSignParts(settings.negativePattern) : SignParts{};
+    const std::size_t integerDigits = count > 0 && e >= 0 ? static_cast<std::size_t>(e) + 1 : 1;
+    std::string text;
+    // One allocation at most, none for text short enough to live inside the string.
+    const std::size_t bound = sign.before.size() + sign.after.size() +
+                              integerDigits * (1 + settings.groupSeparator.size()) +
+                              settings.decimalSeparator.size() + static_cast<std::size_t>(decimals);
+    if (bound > text.capacity()) text.reserve(bound);
+
+    text += sign.before;
     if (count > 0 && e >= 0) {
         std::array<char, 330> integer;
-        for (int power = e; power >= 0; --power) {
-            integer[static_cast<std::size_t>(e - power)] = digitAt(power);
-        }
-        AppendGrouped(body, std::string_view(integer.data(), static_cast<std::size_t>(e + 1)),
-                      settings);
+        const std::size_t significant = std::min(static_cast<std::size_t>(count), integerDigits);
+        std::copy_n(digits.begin(), significant, integer.begin());
+        std::fill(integer.begin() + static_cast<std::ptrdiff_t>(significant),
+                  integer.begin() + static_cast<std::ptrdiff_t>(integerDigits), '0');
+        AppendGrouped(text, std::string_view(integer.data(), integerDigits), settings);
     } else if (settings.leadingZero || decimals == 0) {
         // Without the zero a count of 0 would leave nothing at all.
-        body += '0';
+        text += '0';
     }
     if (decimals > 0) {
-        body += settings.decimalSeparator;
+        text += settings.decimalSeparator;
         for (int power = -1; power >= -decimals; --power)
-            body += digitAt(power);
+            text += digitAt(power);
     }
-    // A value that rounds to zero is shown without a sign.
-    if (number.negative && count > 0) return ApplyNegativePattern(body, settings.negativePattern);
-    return body;
+    text += sign.after;
+    return text;
 }
 
 std::string FormatFixed(std::string_view text, int decimals,

@@ -16,6 +16,10 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=g++ -DOMBRELO_WERROR=ON -DOMBRELO_BENCH=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs"
+echo "== benchmarks: one short run, for each rule's ratio to its bare baseline =="
+find build/bench -name '*_bench' -type f -executable | sort | while read -r bench; do
+  "$bench" --benchmark_min_time=0.01
+done
 
 echo "== build-asan: clang, AddressSanitizer + UndefinedBehaviorSanitizer =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \

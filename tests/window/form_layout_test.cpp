@@ -4,6 +4,7 @@
 #include <string>
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -177,6 +178,39 @@ TEST_F(FormLayout, ControlArraysAreButtonGroupsKeyedByIndex) {
         EXPECT_EQ(m_form.cmdOperator[static_cast<std::size_t>(index)]->text(),
                   QString::fromLatin1(operators[index]));
     }
+}
+
+// What a screen reader announces: a text box by what it holds, anything captioned by its
+// caption as it stands now (without the access key's "&"), so captions are never frozen.
+TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
+    for (const ControlRow& row : FormRows()) {
+        if (row.kind == ControlKind::Timer || row.kind == ControlKind::Line) continue;
+        SCOPED_TRACE(ObjectName(row));
+        auto* widget = m_form.findChild<QWidget*>(QString::fromStdString(ObjectName(row)));
+        ASSERT_NE(widget, nullptr);
+        // The combo box itself is announced by its text; its field by what it holds.
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        const bool holdsText = row.kind == ControlKind::TextBox ||
+                               row.kind == ControlKind::MultiLineText ||
+                               row.kind == ControlKind::ComboBox;
+        const QString expected =
+            holdsText ? Q(row.accessibleName) : Q(row.text).remove(QLatin1Char('&'));
+        // Controls captioned only at run time are announced by their frame until then.
+        if (expected.isEmpty()) {
+            EXPECT_FALSE(holdsText);
+            continue;
+        }
+        EXPECT_EQ(accessible->text(QAccessible::Name), expected);
+    }
+
+    m_form.cmdAbout->setText(QStringLiteral("Back"));
+    m_form.lblCalc1->setText(QStringLiteral("Enter Byte Amount"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.cmdAbout)->text(QAccessible::Name),
+              QStringLiteral("Back"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.lblCalc1)->text(QAccessible::Name),
+              QStringLiteral("Enter Byte Amount"));
 }
 
 }  // namespace

@@ -69,15 +69,6 @@ TEST(FormTable, EveryControlHasOneNameAndSitsInAFrameListedBeforeIt) {
     EXPECT_EQ(names.size(), 66U);
 }
 
-TEST(FormTable, ArrayMembersAreNamedWithTheirIndex) {
-    const auto rows = FormRows();
-    const auto row = std::ranges::find_if(
-        rows, [](const ControlRow& r) { return r.name == "cmdOperator" && r.index == 3; });
-    ASSERT_NE(row, rows.end());
-    EXPECT_EQ(ObjectName(*row), "cmdOperator_3");
-    EXPECT_EQ(row->text, "x");
-}
-
 TEST(PanelTexts, WhatsNewHasSeventyFiveCrLfLinesWithTheirBlanks) {
     EXPECT_EQ(kWhatsNewText.size(), 2162U);
     EXPECT_TRUE(kWhatsNewText.ends_with("\r\n"));

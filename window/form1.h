@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include <QWidget>
 
@@ -99,6 +101,28 @@ class Form1 : public QWidget {
   private:
     void buildControls();    // form1.cpp: the table turned into widgets
     void connectHandlers();  // window_events.cpp: every entry point through the dispatcher
+
+    // --- Handlers ---------------------------------------------------------------------
+    // Steps 1 to 3 (step_flow.cpp).
+    void cmdSelect_Click();
+    void optForm1_Click();
+    void optForm2_Click();
+    void optForm3_Click();
+    void optForm4_Click();
+    void optForm5_Click();
+    void optForm6_Click();
+    void optForm_Click(int n);  // the body the six formula buttons share
+    void optCalc1_Click();
+    void optCalc2_Click();
+    void lblOptCalc2_Click();
+    // Step 4 (convert_click.cpp).
+    void cmdByteConvert_Click();
+
+    // Selecting an option button from code runs its click handler inside the caller, as
+    // the user's click would.
+    void Select(QRadioButton* option);
+    using Handler = void (Form1::*)();
+    std::vector<std::pair<const QRadioButton*, Handler>> m_optionClickHandlers;
 
     Dispatcher m_dispatcher;
     const conversion::RegionalSettingsSource& m_regional;

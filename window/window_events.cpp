@@ -1,8 +1,85 @@
+#include <functional>
+#include <utility>
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
 #include "window/form1.h"
 
 namespace ombrelo::window {
 
-// Every entry point from Qt into a handler is made here, each through the dispatcher.
-void Form1::connectHandlers() {}
+namespace {
+
+// A label has no click of its own: a left press followed by a left release inside it is one.
+class LabelClickFilter final : public QObject {
+  public:
+    LabelClickFilter(QLabel* label, std::function<void()> onClick)
+        : QObject(label), m_label(label), m_onClick(std::move(onClick)) {
+        label->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_label) return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_pressed = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = m_pressed && mouse->button() == Qt::LeftButton &&
+                               m_label->rect().contains(mouse->position().toPoint());
+            m_pressed = false;
+            if (click) {
+                m_onClick();
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    QLabel* m_label;
+    std::function<void()> m_onClick;
+    bool m_pressed = false;
+};
+
+}  // namespace
+
+// Every entry point from Qt into a handler is made here, each through the dispatcher, so a
+// run-time error is reported and never crosses Qt's event loop.
+void Form1::connectHandlers() {
+    const auto run = [this](Handler handler) {
+        return [this, handler] { m_dispatcher.Run([this, handler] { (this->*handler)(); }); };
+    };
+    // `clicked`, not `toggled`: a click on the selected option runs its handler again, and
+    // unselecting from code raises nothing.
+    const auto onClick = [this, &run](QAbstractButton* button, Handler handler) {
+        connect(button, &QAbstractButton::clicked, this, run(handler));
+    };
+    const auto onOptionClick = [this, &onClick](QRadioButton* option, Handler handler) {
+        onClick(option, handler);
+        m_optionClickHandlers.emplace_back(option, handler);
+    };
+    const auto onLabelClick = [&run](QLabel* label, Handler handler) {
+        new LabelClickFilter(label, run(handler));
+    };
+
+    // Steps 1 to 3.
+    onClick(cmdSelect, &Form1::cmdSelect_Click);
+    onOptionClick(optForm[1], &Form1::optForm1_Click);
+    onOptionClick(optForm[2], &Form1::optForm2_Click);
+    onOptionClick(optForm[3], &Form1::optForm3_Click);
+    onOptionClick(optForm[4], &Form1::optForm4_Click);
+    onOptionClick(optForm[5], &Form1::optForm5_Click);
+    onOptionClick(optForm[6], &Form1::optForm6_Click);
+    onOptionClick(optCalc1, &Form1::optCalc1_Click);
+    onOptionClick(optCalc2, &Form1::optCalc2_Click);
+    onLabelClick(lblOptCalc2, &Form1::lblOptCalc2_Click);
+
+    // Step 4.
+    onClick(cmdByteConvert, &Form1::cmdByteConvert_Click);
+}
 
 }  // namespace ombrelo::window

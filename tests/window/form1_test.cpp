@@ -19,23 +19,12 @@
 #include <QTextBlock>
 
 #include "conversion/catalog.h"
+#include "tests/window/test_platform.h"
 #include "window/form_table.h"
 #include "window/panel_texts.h"
 
 namespace ombrelo::window {
 namespace {
-
-class RecordingPlatform final : public Platform {
-  public:
-    void ReportError(const conversion::RunTimeError& error) override {
-        errors.push_back(error.Number());
-    }
-    void Beep() override { ++beeps; }
-    void Quit() override { ++quits; }
-    std::vector<int> errors;
-    int beeps = 0;
-    int quits = 0;
-};
 
 TEST(Form1, BuildsWithoutRunningAnyHandler) {
     RecordingPlatform platform;

@@ -1,0 +1,180 @@
+#include <vector>
+
+#include <QGroupBox>
+
+#include "tests/window/form_driver.h"
+
+namespace ombrelo::window {
+namespace {
+
+class ConvertClick : public FormTest {
+  protected:
+    // What lies on top at the centre of the label, within step 3.
+    QWidget* TopAt(QLabel* label) const {
+        return form.frmCalc->childAt(label->geometry().center());
+    }
+};
+
+// One formula of every area both ways, and every formula of one area. The hidden box of the
+// other direction holds "0", so its result is the conversion of 0.
+TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
+    const struct {
+        const char* area;
+        int slot;
+        bool forward;
+        const char* amount;
+        const char* result;       // in the chosen direction's result label
+        const char* otherResult;  // in the hidden direction's one
+        const char* forwardFormula;
+        const char* reverseFormula;
+    } cases[] = {
+        {"Bytes", 1, true, "1000", "0.98", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
+        {"Bytes", 1, false, "5", "5,120.00", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
+        {"Bytes", 3, true, "3072", "3.00", "0.00", "(mbytes) / 1024", "(gbytes) × 1024"},
+        {"Measurements (U.S. <=> Metric)", 1, true, "1", "1.61", "0.00", "(miles) × 1.609",
+         "(kilometers) / 1.609"},
+        {"Measurements (U.S. <=> Metric)", 1, false, "1", "0.62", "0.00", "(miles) × 1.609",
+         "(kilometers) / 1.609"},
+        {"Measurements (U.S. <=> Metric)", 2, true, "1", "0.30", "0.00", "(feet) / 3.281",
+         "(meters) × 3.281"},
+        {"Measurements (U.S. <=> Metric)", 2, false, "1", "3.28", "0.00", "(feet) / 3.281",
+         "(meters) × 3.281"},
+        {"Measurements (U.S. <=> Metric)", 3, true, "1", "2.54", "0.00", "(inches) × 2.54",
+         "(centimeters) / 2.54"},
+        {"Measurements (U.S. <=> Metric)", 4, true, "100", "91.44", "0.00", "(yards) × .9144",
+         "(meters) / .9144"},
+        {"Measurements (U.S. <=> Metric)", 5, true, "2", "3,218.60", "0.00", "(miles) × 1609.3",
+         "(meters) / 1609.3"},
+        {"Measurements (U.S. <=> Metric)", 6, true, "10", "254.00", "0.00", "(inches) × 25.4",
+         "(millimeters) / 25.4"},
+        {"Measurements (U.S. <=> U.S.)", 2, true, "3", "36.00", "0.00", "(feet) × 12",
+         "(inches) / 12"},
+        {"Measurements (U.S. <=> U.S.)", 2, false, "30", "2.50", "0.00", "(feet) × 12",
+         "(inches) / 12"},
+        {"Measurements (Metric <=> Metric)", 1, true, "2.5", "25.00", "0.00", "(centimeters) × 10",
+         "(millimeters) / 10"},
+        {"Measurements (Metric <=> Metric)", 1, false, "7", "0.70", "0.00", "(centimeters) × 10",
+         "(millimeters) / 10"},
+        {"Temperature", 1, true, "100", "212.00", "-17.78", "(C° × 1.8) + 32",
+         "(F° - 32) × (5 / 9)"},
+        {"Temperature", 1, false, "212", "100.00", "32.00", "(C° × 1.8) + 32",
+         "(F° - 32) × (5 / 9)"},
+        {"Temperature", 1, true, "", "32.00", "-17.78", "(C° × 1.8) + 32", "(F° - 32) × (5 / 9)"},
+        {"Weight (U.S. <=> Metric)", 2, true, "1", "0.45", "0.00", "(pounds) / 2.204",
+         "(kgrams) × 2.204"},
+        {"Weight (U.S. <=> Metric)", 3, true, "1", "28.35", "0.00", "(ounces) × 28.349",
+         "(grams) / 28.349"},
+        {"Weight (U.S. <=> Metric)", 3, false, "100", "3.53", "0.00", "(ounces) × 28.349",
+         "(grams) / 28.349"},
+        {"Weight (U.S. <=> U.S.)", 1, true, "1.5", "3,000.00", "0.00", "(tons) × 2000",
+         "(pounds) / 2000"},
+        {"Weight (U.S. <=> U.S.)", 1, false, "500", "0.25", "0.00", "(tons) × 2000",
+         "(pounds) / 2000"},
+        {"Weight (Metric <=> Metric)", 5, true, "2", "2,000.00", "0.00", "(µgrams) × 1000",
+         "(ngrams) / 1000"},
+        {"Weight (Metric <=> Metric)", 5, false, "1500", "1.50", "0.00", "(µgrams) × 1000",
+         "(ngrams) / 1000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.area << " " << c.slot << (c.forward ? " ->" : " <-") << " " << c.amount);
+        Convert(c.area, c.slot, c.forward, c.amount);
+        QLabel* const result = c.forward ? form.lblCalc3 : form.lblCalc6;
+        QLabel* const otherResult = c.forward ? form.lblCalc6 : form.lblCalc3;
+        EXPECT_EQ(result->text(), QString::fromUtf8(c.result));
+        EXPECT_TRUE(result->isVisible());
+        EXPECT_EQ(otherResult->text(), QString::fromUtf8(c.otherResult));
+        EXPECT_EQ(form.lblCalcFrm1->text(), QString::fromUtf8(c.forwardFormula));
+        EXPECT_EQ(form.lblCalcFrm2->text(), QString::fromUtf8(c.reverseFormula));
+        // The chosen direction's formula text shows in the other column; its own column's
+        // formula label lies under the amount box.
+        QLabel* const shownFormula = c.forward ? form.lblCalcFrm1 : form.lblCalcFrm2;
+        QLabel* const coveredFormula = c.forward ? form.lblCalcFrm2 : form.lblCalcFrm1;
+        EXPECT_EQ(TopAt(shownFormula), shownFormula);
+        EXPECT_EQ(TopAt(coveredFormula), AmountBox(c.forward));
+        EXPECT_TRUE(platform.errors.empty());
+    }
+}
+
+TEST_F(ConvertClick, RoundsToTheTypedDecimalPlaces) {
+    const struct {
+        const char* places;
+        const char* result;
+    } cases[] = {
+        {"2", "0.98"},   {"0", "1"},        {"3", "0.977"}, {"9", "0.976562500"},
+        {"2.5", "0.98"}, {"3.5", "0.9766"}, {"-1", "0.98"},
+    };
+    ChooseFormula("Bytes", 1);
+    Click(form.optCalc1);
+    Type("1000");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.places);
+        TypeInto(form.txtCalcDeci, c.places);
+        Click(form.cmdByteConvert);
+        EXPECT_EQ(form.lblCalc3->text(), c.result);
+        EXPECT_EQ(form.lblCalcFrm1->text(), "(bytes) / 1024");
+    }
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST_F(ConvertClick, ReadsTheNumberAnAmountBeginsWith) {
+    const struct {
+        const char* amount;
+        const char* result;
+    } cases[] = {
+        {"12abc", "36.00"}, {"1 000", "3,000.00"}, {"1,5", "3.00"}, {"", "0.00"}, {"abc", "0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amount);
+        Convert("Measurements (U.S. <=> U.S.)", 1, true, c.amount);
+        EXPECT_EQ(form.lblCalc3->text(), c.result);
+    }
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+// An error ends the click where it is raised: what was written stays, nothing after it is
+// written, the error is reported once, and the next conversion works.
+TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
+    const struct {
+        const char* what;
+        bool forward;
+        const char* amount;
+        const char* places;
+        int error;
+        const char* forwardResult;
+        const char* reverseResult;
+    } cases[] = {
+        // The forward result is rewritten with 3 places before the reverse product overflows.
+        {"reverse product overflows", false, "1E+306", "3", 6, "0.000", "5,120.00"},
+        {"amount beyond the double range", true, "1E+999", "2", 6, "0.98", "0.00"},
+        {"places not a number", true, "1000", "abc", 13, "0.9765625", "0.00"},
+        {"places empty", true, "1000", "", 13, "0.9765625", "0.00"},
+        {"places beyond 32 bits", true, "1000", "3000000000", 6, "0.9765625", "0.00"},
+        {"places the rounding refuses", true, "1000", "12", 5, "0.9765625", "0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const char* const good = c.forward ? "1000" : "5";
+        Convert("Bytes", 1, c.forward, good);
+        ASSERT_TRUE(platform.errors.empty());
+
+        TypeInto(AmountBox(c.forward), c.amount);
+        TypeInto(form.txtCalcDeci, c.places);
+        Click(form.cmdByteConvert);
+        EXPECT_EQ(platform.errors, std::vector<int>{c.error});
+        EXPECT_EQ(form.lblCalc3->text(), c.forwardResult);
+        EXPECT_EQ(form.lblCalc6->text(), c.reverseResult);
+        EXPECT_EQ(form.lblCalcFrm1->text(), "(bytes) / 1024");  // from the good conversion
+
+        TypeInto(AmountBox(c.forward), good);
+        TypeInto(form.txtCalcDeci, "2");
+        Click(form.cmdByteConvert);
+        EXPECT_EQ((c.forward ? form.lblCalc3 : form.lblCalc6)->text(),
+                  c.forward ? "0.98" : "5,120.00");
+        EXPECT_EQ(platform.errors.size(), 1U);
+        platform.errors.clear();
+    }
+}
+
+}  // namespace
+}  // namespace ombrelo::window

@@ -1,0 +1,88 @@
+#pragma once
+
+// Drives Form1 the way a user does: mouse clicks delivered to the window (so whatever lies on
+// top at that point receives them) and keys typed into the control that has the focus.
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include "conversion/regional_settings.h"
+#include "tests/window/test_platform.h"
+#include "window/form1.h"
+
+// Failures show texts, not UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace ombrelo::window {
+
+// A shown, active window under fixed regional settings: "." decimal, "," in groups of three.
+class FormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // The option button's circle: a click elsewhere in a wide button may miss its text.
+    static void Click(QRadioButton* option) {
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const QRect circle =
+            option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+        QTest::mouseClick(option, Qt::LeftButton, {}, circle.center());
+    }
+    static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    // Keys go to the window that has the focus, and there to its focused control.
+    static void Type(const QString& text) {
+        QTest::keyClicks(static_cast<QWidget*>(nullptr), text);
+    }
+    static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    }
+
+    // Clicks into the box, selects what it holds and types over it.
+    static void TypeInto(QLineEdit* box, const QString& text) {
+        Click(box);
+        ASSERT_TRUE(box->hasFocus());
+        Press(Qt::Key_A, Qt::ControlModifier);
+        Press(Qt::Key_Delete);
+        Type(text);
+    }
+
+    void TypeArea(const QString& text) { TypeInto(form.Combo1->lineEdit(), text); }
+    void SelectArea(const QString& text) {
+        TypeArea(text);
+        Click(form.cmdSelect);
+    }
+    void ChooseFormula(const QString& area, int slot) {
+        SelectArea(area);
+        Click(form.optForm[static_cast<std::size_t>(slot)]);
+    }
+    QRadioButton* Direction(bool forward) const { return forward ? form.optCalc1 : form.optCalc2; }
+    QLineEdit* AmountBox(bool forward) const { return forward ? form.txtCalc1 : form.txtCalc2; }
+
+    // Area, formula button and direction, then the amount typed into the focused box.
+    void Convert(const QString& area, int slot, bool forward, const QString& amount) {
+        ChooseFormula(area, slot);
+        Click(Direction(forward));
+        Type(amount);
+        Click(form.cmdByteConvert);
+    }
+
+    RecordingPlatform platform;
+    conversion::FixedRegionalSettings regional;
+    Form1 form{platform, regional};
+};
+
+}  // namespace ombrelo::window

@@ -1,0 +1,286 @@
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QAbstractItemView>
+#include <QGroupBox>
+
+#include "conversion/catalog.h"
+#include "tests/window/form_driver.h"
+
+namespace ombrelo::window {
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class StepFlow : public FormTest {
+  protected:
+    void ExpectSteps(bool chooseShown, bool calcShown, bool convertEnabled) const {
+        EXPECT_EQ(form.frmChoose->isVisible(), chooseShown);
+        EXPECT_EQ(form.frmCalc->isVisible(), calcShown);
+        EXPECT_EQ(form.cmdByteConvert->isEnabled(), convertEnabled);
+    }
+    int SelectedFormulaButtons() const {
+        int selected = 0;
+        for (std::size_t n = 1; n <= 8; ++n)
+            selected += form.optForm[n]->isChecked() ? 1 : 0;
+        return selected;
+    }
+
+    // Formula chosen: the two direction buttons and nothing else of step 3, all emptied.
+    void ExpectFormulaChosen(const char* forwardCaption, const char* reverseCaption) const {
+        ExpectSteps(true, true, false);
+        EXPECT_EQ(form.optCalc1->text(), Q(forwardCaption));
+        EXPECT_EQ(form.lblOptCalc2->text(), Q(reverseCaption));
+        EXPECT_FALSE(form.optCalc1->isChecked());
+        EXPECT_FALSE(form.optCalc2->isChecked());
+        for (QWidget* control :
+             {static_cast<QWidget*>(form.lblCalc1), static_cast<QWidget*>(form.txtCalc1),
+              static_cast<QWidget*>(form.lblCalc2), static_cast<QWidget*>(form.lblCalc3),
+              static_cast<QWidget*>(form.lblCalc4), static_cast<QWidget*>(form.txtCalc2),
+              static_cast<QWidget*>(form.lblCalc5), static_cast<QWidget*>(form.lblCalc6),
+              static_cast<QWidget*>(form.lblCalcDeci), static_cast<QWidget*>(form.txtCalcDeci)}) {
+            EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
+        }
+        EXPECT_EQ(form.txtCalc1->text(), "");
+        EXPECT_EQ(form.txtCalc2->text(), "");
+        EXPECT_EQ(form.lblCalc3->text(), "");
+        EXPECT_EQ(form.lblCalc6->text(), "");
+        EXPECT_EQ(form.lblCalcFrm1->text(), "");
+        EXPECT_EQ(form.lblCalcFrm2->text(), "");
+    }
+
+    // A chosen direction: its column shown with the catalog's prompt and result label, an
+    // empty focused amount, "0" in the other box, and "2" places under the column.
+    void ExpectDirectionChosen(bool forward, std::string_view prompt,
+                               std::string_view resultLabel) const {
+        ExpectSteps(true, true, true);
+        EXPECT_EQ(form.optCalc1->isChecked(), forward);
+        EXPECT_EQ(form.optCalc2->isChecked(), !forward);
+        QLabel* const shownPrompt = forward ? form.lblCalc1 : form.lblCalc4;
+        QLabel* const shownResultLabel = forward ? form.lblCalc2 : form.lblCalc5;
+        QLabel* const shownResult = forward ? form.lblCalc3 : form.lblCalc6;
+        QLabel* const hiddenPrompt = forward ? form.lblCalc4 : form.lblCalc1;
+        QLabel* const hiddenResult = forward ? form.lblCalc6 : form.lblCalc3;
+        QLineEdit* const amount = AmountBox(forward);
+        QLineEdit* const otherAmount = AmountBox(!forward);
+        for (QWidget* shown :
+             {static_cast<QWidget*>(shownPrompt), static_cast<QWidget*>(amount),
+              static_cast<QWidget*>(shownResultLabel), static_cast<QWidget*>(shownResult)}) {
+            EXPECT_TRUE(shown->isVisible());
+        }
+        for (QWidget* hidden :
+             {static_cast<QWidget*>(hiddenPrompt), static_cast<QWidget*>(otherAmount),
+              static_cast<QWidget*>(hiddenResult)}) {
+            EXPECT_TRUE(hidden->isHidden());
+        }
+        EXPECT_EQ(shownPrompt->text(), Q(prompt));
+        EXPECT_EQ(shownResultLabel->text(), Q(resultLabel));
+        EXPECT_EQ(amount->text(), "");
+        EXPECT_EQ(QApplication::focusWidget(), amount);
+        EXPECT_EQ(otherAmount->text(), "0");
+        EXPECT_EQ(form.lblCalc3->text(), "");
+        EXPECT_EQ(form.lblCalc6->text(), "");
+        EXPECT_EQ(form.txtCalcDeci->text(), "2");
+        EXPECT_TRUE(form.txtCalcDeci->isVisible());
+        EXPECT_TRUE(form.lblCalcDeci->isVisible());
+        // 360 / 1560 twips under the left column, 2640 / 3840 under the right one.
+        EXPECT_EQ(form.lblCalcDeci->x(), forward ? 24 : 176);
+        EXPECT_EQ(form.txtCalcDeci->x(), forward ? 104 : 256);
+    }
+};
+
+TEST_F(StepFlow, SelectWithATextNamingNoAreaShowsStepTwoWithoutButtons) {
+    const std::vector<QString> texts = {
+        "",  // the initial "Choose and click Select", left as it is
+        "[x] Liquid Measures (U.S. <=> Metric)",
+        "[x] Liquid Measures (U.S. <=> U.S.)",
+        "[x] Liquid Measures (Metric <=> Metric)",
+        " Bytes",
+        "Bytes ",
+        "Volume",
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        if (!text.isEmpty()) TypeArea(text);
+        EXPECT_EQ(form.Combo1->currentText(),
+                  text.isEmpty() ? QString("Choose and click Select") : text);
+        Click(form.cmdSelect);
+        ExpectSteps(true, false, false);
+        for (std::size_t n = 1; n <= 8; ++n)
+            EXPECT_TRUE(form.optForm[n]->isHidden()) << n;
+    }
+}
+
+TEST_F(StepFlow, SelectShowsTheAreasFormulaButtonsNoneSelected) {
+    const struct {
+        const char* area;
+        std::size_t buttons;
+    } cases[] = {
+        {"Bytes", 3},
+        {"Measurements (U.S. <=> Metric)", 6},
+        {"Measurements (U.S. <=> U.S.)", 2},
+        {"Measurements (Metric <=> Metric)", 4},
+        {"Temperature", 1},
+        {"Weight (U.S. <=> Metric)", 3},
+        {"Weight (U.S. <=> U.S.)", 2},
+        {"Weight (Metric <=> Metric)", 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.area);
+        if (form.optForm[1]->isVisible()) Click(form.optForm[1]);  // a formula chosen before
+        SelectArea(c.area);
+        ExpectSteps(true, false, false);
+        EXPECT_EQ(SelectedFormulaButtons(), 0);
+        const auto formulas = conversion::FindArea(c.area)->formulas;
+        ASSERT_EQ(formulas.size(), c.buttons);
+        for (std::size_t n = 1; n <= 8; ++n) {
+            EXPECT_EQ(form.optForm[n]->isVisible(), n <= c.buttons) << n;
+            if (n <= c.buttons) {
+                EXPECT_EQ(form.optForm[n]->text(), Q(formulas[n - 1].caption));
+            }
+        }
+    }
+}
+
+TEST_F(StepFlow, AnAreaChosenFromTheListIsTheTextSelectReads) {
+    // A closed list steps through its items with the arrow keys.
+    Click(form.Combo1->lineEdit());
+    Press(Qt::Key_Down);
+    EXPECT_EQ(form.Combo1->currentText(), "Bytes");
+    Click(form.cmdSelect);
+    EXPECT_EQ(form.optForm[3]->text(), "MegaBytes <=> GigaBytes");
+
+    // The open list: the fifth item is chosen with Return.
+    Click(form.Combo1->lineEdit());
+    Press(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Combo1->view()->window()));
+    for (int i = 0; i < 4; ++i)
+        Press(Qt::Key_Down);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(form.Combo1->currentText(), "Temperature");
+    Click(form.cmdSelect);
+    EXPECT_EQ(form.optForm[1]->text(), "C° <=> F°");
+    EXPECT_TRUE(form.optForm[2]->isHidden());
+}
+
+TEST_F(StepFlow, FormulaClickFromEveryStateShowsOnlyTheDirectionButtons) {
+    const struct {
+        const char* from;
+        std::function<void()> reach;
+    } cases[] = {
+        {"area shown", [this] { SelectArea("Bytes"); }},
+        {"formula chosen", [this] { ChooseFormula("Bytes", 1); }},
+        {"forward chosen, the selected button clicked again",
+         [this] {
+             ChooseFormula("Bytes", 2);
+             Click(form.optCalc1);
+             Type("7");
+         }},
+        {"forward chosen after a conversion",
+         [this] {
+             Convert("Bytes", 1, true, "1000");
+             TypeInto(form.txtCalcDeci, "5");
+         }},
+        {"reverse chosen after a conversion",
+         [this] {
+             Convert("Bytes", 3, false, "1000");
+             TypeInto(form.txtCalcDeci, "5");
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        c.reach();
+        const QString decimalPlaces = form.txtCalcDeci->text();
+        Click(form.optForm[2]);
+        ExpectFormulaChosen("KiloBytes -> MegaBytes", "MegaBytes -> KiloBytes");
+        EXPECT_EQ(form.txtCalcDeci->text(), decimalPlaces);  // until a direction is chosen
+        EXPECT_TRUE(platform.errors.empty());
+    }
+}
+
+TEST_F(StepFlow, DirectionClickFromEveryStateChoosesThatDirection) {
+    enum class From { Formula, Forward, Reverse };
+    enum class Via { OptCalc1, OptCalc2, Label };
+    const struct {
+        From from;
+        Via via;
+    } cases[] = {
+        {From::Formula, Via::OptCalc1}, {From::Forward, Via::OptCalc1},
+        {From::Reverse, Via::OptCalc1}, {From::Formula, Via::OptCalc2},
+        {From::Forward, Via::OptCalc2}, {From::Reverse, Via::OptCalc2},
+        {From::Formula, Via::Label},    {From::Forward, Via::Label},
+        {From::Reverse, Via::Label},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "from " << static_cast<int>(c.from) << " via " << static_cast<int>(c.via));
+        ChooseFormula("Weight (Metric <=> Metric)", 5);
+        if (c.from != From::Formula) {
+            Click(Direction(c.from == From::Forward));
+            Type("12");
+            TypeInto(form.txtCalcDeci, "5");
+        }
+        switch (c.via) {
+            case Via::OptCalc1:
+                Click(form.optCalc1);
+                break;
+            case Via::OptCalc2:
+                Click(form.optCalc2);
+                break;
+            case Via::Label:
+                Click(form.lblOptCalc2);
+                break;
+        }
+        const bool forward = c.via == Via::OptCalc1;
+        const auto found = forward ? conversion::FindForwardDirection("Microgram -> Nanogram")
+                                   : conversion::FindReverseDirection("Nanogram -> Microgram");
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->direction->resultLabel, forward ? "Nanograms:" : "Micrograms:");
+        ExpectDirectionChosen(forward, found->direction->prompt, found->direction->resultLabel);
+    }
+}
+
+TEST_F(StepFlow, SelectFromAChosenDirectionLeavesConvertEnabledAndConvertThenChangesNothing) {
+    Convert("Bytes", 1, true, "1000");
+    Click(form.optCalc1);
+    Type("2048");
+    SelectArea("Bytes");
+    ExpectSteps(true, false, true);
+    EXPECT_EQ(SelectedFormulaButtons(), 0);
+    EXPECT_EQ(form.lblCalcFrm1->text(), "");
+
+    const QStringList before = {form.lblCalc3->text(), form.lblCalc6->text(),
+                                form.lblCalcFrm1->text(), form.lblCalcFrm2->text()};
+    Click(form.cmdByteConvert);
+    EXPECT_EQ(QStringList({form.lblCalc3->text(), form.lblCalc6->text(), form.lblCalcFrm1->text(),
+                           form.lblCalcFrm2->text()}),
+              before);
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST_F(StepFlow, SwitchingDirectionAfterConvertUncoversTheOtherFormulaText) {
+    Convert("Bytes", 1, true, "1000");
+    ASSERT_EQ(form.lblCalc3->text(), "0.98");
+    Click(form.optCalc2);
+    EXPECT_EQ(form.lblCalcFrm1->text(), "");
+    EXPECT_EQ(form.lblCalcFrm2->text(), "(kbytes) × 1024");
+    EXPECT_EQ(form.frmCalc->childAt(form.lblCalcFrm2->geometry().center()), form.lblCalcFrm2);
+}
+
+// Qt moves through an option group with the arrow keys and clicks each button it reaches.
+TEST_F(StepFlow, ArrowKeyInTheDirectionGroupRunsTheReachedButtonsClick) {
+    ChooseFormula("Bytes", 1);
+    Click(form.optCalc1);
+    form.optCalc1->setFocus();
+    Press(Qt::Key_Right);
+    EXPECT_TRUE(form.optCalc2->isChecked());
+    EXPECT_TRUE(form.txtCalc2->isVisible());
+    EXPECT_EQ(form.txtCalc1->text(), "0");
+    EXPECT_EQ(form.lblCalc4->text(), "Enter KiloByte Amount");
+}
+
+}  // namespace
+}  // namespace ombrelo::window

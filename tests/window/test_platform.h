@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include "window/platform.h"
+
+namespace ombrelo::window {
+
+// Records what the window asked of the desktop instead of showing a dialog or quitting.
+class RecordingPlatform final : public Platform {
+  public:
+    void ReportError(const conversion::RunTimeError& error) override {
+        errors.push_back(error.Number());
+    }
+    void Beep() override { ++beeps; }
+    void Quit() override { ++quits; }
+
+    std::vector<int> errors;
+    int beeps = 0;
+    int quits = 0;
+};
+
+}  // namespace ombrelo::window

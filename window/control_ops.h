@@ -1,0 +1,81 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QString>
+#include <QWidget>
+
+namespace ombrelo::window {
+
+// The control operations the handlers are written in, so that a handler reads as its list of
+// steps. Texts cross between Qt and the conversion core as UTF-8.
+
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToUtf8(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// A child keeps its own visibility while its frame is hidden and shows again with the frame.
+inline void Show(QWidget* control) {
+    control->setVisible(true);
+}
+inline void Hide(QWidget* control) {
+    control->setVisible(false);
+}
+inline void Enable(QWidget* control) {
+    control->setEnabled(true);
+}
+inline void Disable(QWidget* control) {
+    control->setEnabled(false);
+}
+inline void GiveFocus(QWidget* control) {
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+inline std::string Caption(const QLabel* label) {
+    return ToUtf8(label->text());
+}
+inline std::string Caption(const QAbstractButton* button) {
+    return ToUtf8(button->text());
+}
+inline void SetCaption(QLabel* label, std::string_view caption) {
+    label->setText(ToQString(caption));
+}
+inline void SetCaption(QAbstractButton* button, std::string_view caption) {
+    button->setText(ToQString(caption));
+}
+
+inline std::string Text(const QLineEdit* box) {
+    return ToUtf8(box->text());
+}
+// The combo box's text is what its edit field shows, an item of its list or not.
+inline std::string Text(const QComboBox* combo) {
+    return ToUtf8(combo->currentText());
+}
+inline void SetText(QLineEdit* box, std::string_view text) {
+    box->setText(ToQString(text));
+}
+
+inline bool IsSelected(const QRadioButton* option) {
+    return option->isChecked();
+}
+
+// Leaves the whole group without a selection: an auto-exclusive button refuses to be
+// unchecked while it is the checked one. Raises no click.
+inline void Unselect(QRadioButton* option) {
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+}  // namespace ombrelo::window

@@ -1,0 +1,177 @@
+#include <initializer_list>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "conversion/catalog.h"
+#include "window/control_ops.h"
+#include "window/form1.h"
+#include "window/form_table.h"
+
+// The walk through steps 1 to 3. The handlers keep no state: what the user chose is read back
+// from the controls and compared with the catalog's texts.
+
+namespace ombrelo::window {
+
+namespace {
+
+constexpr std::size_t kFormulaButtons = 8;
+
+// Where the decimal-places pair stands under each direction's column, in twips.
+constexpr int kForwardDeciLabelLeft = 360;
+constexpr int kForwardDeciBoxLeft = 1560;
+constexpr int kReverseDeciLabelLeft = 2640;
+constexpr int kReverseDeciBoxLeft = 3840;
+
+void Empty(QLabel* label) {
+    SetCaption(label, "");
+}
+void Empty(QLineEdit* box) {
+    SetText(box, "");
+}
+void MoveLeft(QWidget* control, int twips) {
+    control->move(TwipsToPixels(twips), control->y());
+}
+
+}  // namespace
+
+void Form1::Select(QRadioButton* option) {
+    option->setChecked(true);
+    for (const auto& [button, handler] : m_optionClickHandlers) {
+        if (button == option) (this->*handler)();
+    }
+}
+
+void Form1::cmdSelect_Click() {
+    Hide(frmCalc);
+    Show(frmChoose);
+    for (std::size_t n = 1; n <= kFormulaButtons; ++n)
+        Unselect(optForm[n]);
+    for (std::size_t n = 1; n <= kFormulaButtons; ++n)
+        Hide(optForm[n]);
+    Empty(lblCalcFrm1);
+    Empty(lblCalcFrm2);
+    if (const conversion::ConversionArea* area = conversion::FindArea(Text(Combo1))) {
+        const auto formulas = area->formulas;
+        for (std::size_t slot = 1; slot <= formulas.size(); ++slot)
+            Show(optForm[slot]);
+        for (std::size_t slot = 1; slot <= formulas.size(); ++slot) {
+            SetCaption(optForm[slot], formulas[slot - 1].caption);
+        }
+    }
+}
+
+void Form1::optForm1_Click() {
+    optForm_Click(1);
+}
+void Form1::optForm2_Click() {
+    optForm_Click(2);
+}
+void Form1::optForm3_Click() {
+    optForm_Click(3);
+}
+void Form1::optForm4_Click() {
+    optForm_Click(4);
+}
+void Form1::optForm5_Click() {
+    optForm_Click(5);
+}
+void Form1::optForm6_Click() {
+    optForm_Click(6);
+}
+
+void Form1::optForm_Click(int n) {
+    QRadioButton* const optFormN = optForm[static_cast<std::size_t>(n)];
+    Show(frmCalc);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             lblCalc1, txtCalc1, lblCalc2, lblCalc3, lblCalc4, txtCalc2, lblCalc5, lblCalc6}) {
+        Hide(control);
+    }
+    Unselect(optCalc1);
+    Unselect(optCalc2);
+    Empty(txtCalc1);
+    Empty(lblCalc3);
+    Empty(txtCalc2);
+    Empty(lblCalc6);
+    Empty(lblCalcFrm1);
+    Empty(lblCalcFrm2);
+    Hide(lblCalcDeci);
+    Hide(txtCalcDeci);
+    Disable(cmdByteConvert);
+    if (IsSelected(optFormN)) {
+        if (const auto* formula = conversion::FindFormula(n, Caption(optFormN))) {
+            SetCaption(optCalc1, formula->forward.caption);
+            SetCaption(lblOptCalc2, formula->reverse.caption);
+        }
+    }
+}
+
+void Form1::optCalc1_Click() {
+    Enable(cmdByteConvert);
+    Empty(lblCalcFrm2);
+    Show(lblCalc1);
+    Show(txtCalc1);
+    GiveFocus(txtCalc1);
+    Show(lblCalc2);
+    Show(lblCalc3);
+    Hide(lblCalc4);
+    Hide(txtCalc2);
+    Hide(lblCalc5);
+    Hide(lblCalc6);
+    Empty(txtCalc1);
+    Empty(lblCalc3);
+    SetText(txtCalc2, "0");
+    Empty(lblCalc6);
+    SetText(txtCalcDeci, "2");
+    MoveLeft(lblCalcDeci, kForwardDeciLabelLeft);
+    MoveLeft(txtCalcDeci, kForwardDeciBoxLeft);
+    Show(lblCalcDeci);
+    Show(txtCalcDeci);
+    if (IsSelected(optCalc1)) {
+        if (const auto found = conversion::FindForwardDirection(Caption(optCalc1))) {
+            SetCaption(lblCalc1, found->direction->prompt);
+            SetCaption(lblCalc2, found->direction->resultLabel);
+        }
+    }
+}
+
+void Form1::optCalc2_Click() {
+    Enable(cmdByteConvert);
+    Empty(lblCalcFrm1);
+    Hide(lblCalc1);
+    Hide(txtCalc1);
+    Hide(lblCalc2);
+    Hide(lblCalc3);
+    Show(lblCalc4);
+    Show(txtCalc2);
+    GiveFocus(txtCalc2);
+    Show(lblCalc5);
+    Show(lblCalc6);
+    SetText(txtCalc1, "0");
+    Empty(lblCalc3);
+    Empty(txtCalc2);
+    Empty(lblCalc6);
+    SetText(txtCalcDeci, "2");
+    MoveLeft(lblCalcDeci, kReverseDeciLabelLeft);
+    Show(lblCalcDeci);
+    MoveLeft(txtCalcDeci, kReverseDeciBoxLeft);
+    Show(txtCalcDeci);
+    // The reverse direction's caption stands on the label; optCalc2 itself has none.
+    if (IsSelected(optCalc2)) {
+        if (const auto found = conversion::FindReverseDirection(Caption(lblOptCalc2))) {
+            SetCaption(lblCalc4, found->direction->prompt);
+            SetCaption(lblCalc5, found->direction->resultLabel);
+        }
+    }
+}
+
+// The label acts as optCalc2's caption: selecting the button runs optCalc2_Click within.
+void Form1::lblOptCalc2_Click() {
+    Select(optCalc2);
+}
+
+}  // namespace ombrelo::window

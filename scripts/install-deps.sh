@@ -13,6 +13,8 @@ packages=(
   fonts-liberation fonts-dancingscript fontconfig
   # tests of the real program and its packaging
   xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file
+  # reading the real window's labels: the accessibility bus and its Python bindings
+  dbus dbus-daemon at-spi2-core python3-pyatspi
   # formatting and static checks
   clang-format clang-tidy
 )

@@ -1,4 +1,5 @@
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 
 namespace ombrelo::window {
 namespace {
+
+using Widgets = std::initializer_list<QWidget*>;
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -36,12 +39,9 @@ class StepFlow : public FormTest {
         EXPECT_EQ(form.lblOptCalc2->text(), Q(reverseCaption));
         EXPECT_FALSE(form.optCalc1->isChecked());
         EXPECT_FALSE(form.optCalc2->isChecked());
-        for (QWidget* control :
-             {static_cast<QWidget*>(form.lblCalc1), static_cast<QWidget*>(form.txtCalc1),
-              static_cast<QWidget*>(form.lblCalc2), static_cast<QWidget*>(form.lblCalc3),
-              static_cast<QWidget*>(form.lblCalc4), static_cast<QWidget*>(form.txtCalc2),
-              static_cast<QWidget*>(form.lblCalc5), static_cast<QWidget*>(form.lblCalc6),
-              static_cast<QWidget*>(form.lblCalcDeci), static_cast<QWidget*>(form.txtCalcDeci)}) {
+        for (QWidget* control : Widgets{form.lblCalc1, form.txtCalc1, form.lblCalc2, form.lblCalc3,
+                                        form.lblCalc4, form.txtCalc2, form.lblCalc5, form.lblCalc6,
+                                        form.lblCalcDeci, form.txtCalcDeci}) {
             EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
         }
         EXPECT_EQ(form.txtCalc1->text(), "");
@@ -66,14 +66,10 @@ class StepFlow : public FormTest {
         QLabel* const hiddenResult = forward ? form.lblCalc6 : form.lblCalc3;
         QLineEdit* const amount = AmountBox(forward);
         QLineEdit* const otherAmount = AmountBox(!forward);
-        for (QWidget* shown :
-             {static_cast<QWidget*>(shownPrompt), static_cast<QWidget*>(amount),
-              static_cast<QWidget*>(shownResultLabel), static_cast<QWidget*>(shownResult)}) {
+        for (QWidget* shown : Widgets{shownPrompt, amount, shownResultLabel, shownResult}) {
             EXPECT_TRUE(shown->isVisible());
         }
-        for (QWidget* hidden :
-             {static_cast<QWidget*>(hiddenPrompt), static_cast<QWidget*>(otherAmount),
-              static_cast<QWidget*>(hiddenResult)}) {
+        for (QWidget* hidden : Widgets{hiddenPrompt, otherAmount, hiddenResult}) {
             EXPECT_TRUE(hidden->isHidden());
         }
         EXPECT_EQ(shownPrompt->text(), Q(prompt));

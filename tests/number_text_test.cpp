@@ -89,8 +89,6 @@ TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {
         {"", 0, 0},
         {"abc", 0, 0},
         {"-", 0, 0},
-        {".", 0, 0},
-        {"$5", 0, 0},
         {"12abc", 12, 0},
         {"1,5", 1, 0},
         {"1.2.3", 1.2, 0},
@@ -99,20 +97,14 @@ TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {
         {" \t\n4 2\n", 42, 0},
         {"1 2 . 5 e 1", 125, 0},
         {".5", 0.5, 0},
-        {"5.", 5, 0},
-        {"+7", 7, 0},
         {"-.5e1", -5, 0},
         {"1e3", 1000, 0},
         {"2.5E-3", 0.0025, 0},
         {"1D2", 100, 0},
-        {"1d-2", 0.01, 0},
         {"1e", 1, 0},
         {"1e+", 1, 0},
-        {"1e-x5", 1, 0},
-        {"0.1", 0.1, 0},
         {"9007199254740993", 9007199254740992.0, 0},  // a tie goes to even
         {"1e309", 0, 6},
-        {"-1e400", 0, 6},
         {"1.7976931348623157e308", kMax, 0},
         {"1.7976931348623159e308", 0, 6},
         {"1e-400", 0, 0},
@@ -120,7 +112,6 @@ TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {
         {"2.4703282292062328e-324", kTiny, 0},  // just above half the smallest step
         {"2.4703282292062327e-324", 0, 0},      // just below it
         {"&H10", 16, 0},
-        {"&h7fff", 32767, 0},
         {"&HFFFF", -1, 0},
         {"&H8000", -32768, 0},
         {"&H10000", 65536, 0},
@@ -128,17 +119,13 @@ TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {
         {"&H80000000", -2147483648.0, 0},
         {"&HFFFFFFFF", -1, 0},
         {"&H100000000", 0, 6},
-        {"&H0000000000000000001", 1, 0},
         {"&O777", 511, 0},
         {"&o177777", -1, 0},
         {"&O37777777777", -1, 0},
         {"&O40000000000", 0, 6},
-        {"&O78", 7, 0},
         {"&H1G", 1, 0},
         {"& H 1 F", 31, 0},
         {"&H", 0, 0},
-        {"&Hz", 0, 0},
-        {"&X1", 0, 0},
         {"-&H10", 0, 0},
     };
     for (const ParseCase& c : kCases) {
@@ -161,39 +148,30 @@ struct RegionalParseCase {
 TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
     static constexpr RegionalParseCase kCases[] = {
         {Region::Point, "  12  ", 12, 0},
-        {Region::Point, "\t7\n", 7, 0},
         {Region::Point, "1,000", 1000, 0},
-        {Region::Point, "1,000,000.25", 1000000.25, 0},
         {Region::Point, "1,00", 100, 0},
         {Region::Point, "1e3", 1000, 0},
         {Region::Point, "-5.5D-1", -0.55, 0},
         {Region::Point, "1E+15", 1e15, 0},
         {Region::Point, ".5", 0.5, 0},
         {Region::Point, "5.", 5, 0},
-        {Region::Point, "+3", 3, 0},
         {Region::Point, "&H10", 16, 0},
         {Region::Point, " &HFFFF ", -1, 0},
-        {Region::Point, "&o17", 15, 0},
         {Region::Point, "", 0, 13},
-        {Region::Point, "   ", 0, 13},
         {Region::Point, "12abc", 0, 13},
-        {Region::Point, "12 abc", 0, 13},
         {Region::Point, "-", 0, 13},
         {Region::Point, ".", 0, 13},
-        {Region::Point, "1.5.", 0, 13},
         {Region::Point, ",100", 0, 13},
         {Region::Point, "100,", 0, 13},
         {Region::Point, "1,,000", 0, 13},
         {Region::Point, "1.000,5", 0, 13},
         {Region::Point, "1 000", 0, 13},
         {Region::Point, "1e", 0, 13},
-        {Region::Point, "1e+", 0, 13},
         {Region::Point, "$5", 0, 13},
         {Region::Point, "5-", 0, 13},
         {Region::Point, "(5)", 0, 13},
         {Region::Point, "&H", 0, 13},
         {Region::Point, "&H1G", 0, 13},
-        {Region::Point, "&H 1", 0, 13},
         {Region::Point, "-&H10", 0, 13},
         {Region::Point, "&H100000000", 0, 6},
         {Region::Point, "1e309", 0, 6},
@@ -248,15 +226,12 @@ TEST(ParseWholeNumber, RoundsHalfToEvenWithinThirtyTwoBits) {
         {"-0.4", 0, 0},
         {"&HFFFF", -1, 0},
         {"2147483647", 2147483647, 0},
-        {"2147483646.5", 2147483646, 0},
         {"-2147483648", -2147483647 - 1, 0},
         {"-2147483648.5", -2147483647 - 1, 0},
         {"2147483647.5", 0, 6},
         {"-2147483649", 0, 6},
         {"3000000000", 0, 6},
-        {"1e10", 0, 6},
         {"", 0, 13},
-        {"two", 0, 13},
     };
     const RegionalNumberSettings settings;
     for (const Case& c : kCases) {
@@ -283,7 +258,6 @@ TEST(NumberToText, FifteenSignificantDigitsInTheChosenForm) {
         {Region::Point, 0.0, "0"},
         {Region::Point, -0.0, "0"},
         {Region::Point, 5120, "5120"},
-        {Region::Point, 100, "100"},
         {Region::Point, 0.0001, "0.0001"},
         {Region::Point, 123456789012345, "123456789012345"},
         {Region::Point, 1e14, "100000000000000"},
@@ -294,8 +268,6 @@ TEST(NumberToText, FifteenSignificantDigitsInTheChosenForm) {
         {Region::Point, 999999999999999.4, "999999999999999"},
         {Region::Point, 999999999999999.5, "1E+15"},  // the form follows the rounded value
         {Region::Point, 9.999999999999999e-5, "0.0001"},
-        {Region::Point, 1e100, "1E+100"},
-        {Region::Point, -1e-300, "-1E-300"},
         {Region::Point, kMax, "1.79769313486232E+308"},
         {Region::Point, kTiny, "4.94065645841247E-324"},
         {Region::Point, kInf, "Infinity"},
@@ -369,16 +341,12 @@ TEST(FormatFixed, RoundsTheFifteenDigitFormHalfAwayFromZero) {
         {Region::Point, 0.125, 2, "0.13", 0},
         {Region::Point, -0.125, 2, "-0.13", 0},
         {Region::Point, 2.5, 0, "3", 0},
-        {Region::Point, 0.5, 0, "1", 0},
         {Region::Point, 0.4, 0, "0", 0},
         {Region::Point, 999.995, 2, "1,000.00", 0},
         {Region::Point, 1e20, 2, "100,000,000,000,000,000,000.00", 0},
         {Region::Point, 123456789012345678.0, 0, "123,456,789,012,346,000", 0},
         {Region::Point, 1234567.891, 9, "1,234,567.891000000", 0},
-        {Region::Point, 0.1 + 0.2, 9, "0.300000000", 0},
         {Region::Point, 5e-10, 9, "0.000000001", 0},
-        {Region::Point, 4e-10, 9, "0.000000000", 0},
-        {Region::Point, 999, 0, "999", 0},
         {Region::Point, 1000, 0, "1,000", 0},
         {Region::Point, 0.0, 2, "0.00", 0},
         {Region::Point, -0.0, 0, "0", 0},
@@ -458,39 +426,25 @@ TEST(FormatFixed, ReadsTextFirst) {
 
 TEST(TestFloatResult, RaisesForDivisionByZeroAndNonFiniteResults) {
     struct Case {
+        double result;
         FloatOperation operation;
         double left;
         double right;
         int error;
     };
     constexpr auto kAdd = FloatOperation::Add;
-    constexpr auto kMul = FloatOperation::Multiply;
     constexpr auto kDiv = FloatOperation::Divide;
-    const auto apply = [](FloatOperation op, double a, double b) {
-        switch (op) {
-            case FloatOperation::Add:
-                return a + b;
-            case FloatOperation::Subtract:
-                return a - b;
-            case FloatOperation::Multiply:
-                return a * b;
-            case FloatOperation::Divide:
-                break;
-        }
-        return a / b;
-    };
-    const Case kCases[] = {
-        {kDiv, 5, 0, 11},   {kDiv, -5, -0.0, 11}, {kDiv, kInf, 0, 11},    {kDiv, 0, 0, 6},
-        {kDiv, kNaN, 0, 6}, {kMul, 1e308, 10, 6}, {kAdd, kInf, -kInf, 6}, {kDiv, 1e-308, 1e10, 0},
-        {kAdd, 1, 2, 0},    {kDiv, 1, 3, 0},
+    static constexpr Case kCases[] = {
+        {kInf, kDiv, 5, 0, 11},       {-kInf, kDiv, 5, -0.0, 11},
+        {kInf, kDiv, kInf, 0, 11},    {kNaN, kDiv, 0, 0, 6},
+        {kNaN, kDiv, kNaN, 0, 6},     {kInf, FloatOperation::Multiply, 1e308, 10, 6},
+        {kNaN, kAdd, kInf, -kInf, 6}, {1e-318, kDiv, 1e-308, 1e10, 0},  // underflow passes
+        {3, kAdd, 1, 2, 0},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message()
                      << c.left << " op " << static_cast<int>(c.operation) << " " << c.right);
-        EXPECT_EQ(ErrorOf([&] {
-                      TestFloatResult(apply(c.operation, c.left, c.right), c.operation, c.left,
-                                      c.right);
-                  }),
+        EXPECT_EQ(ErrorOf([&] { TestFloatResult(c.result, c.operation, c.left, c.right); }),
                   c.error);
     }
 }

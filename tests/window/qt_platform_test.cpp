@@ -1,0 +1,46 @@
+#include "window/qt_platform.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace ombrelo::window {
+namespace {
+
+TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
+    struct Case {
+        int number;
+        const char* text;
+    };
+    static constexpr Case kCases[] = {
+        {6, "Run-time error '6':\n\nOverflow"},
+        {11, "Run-time error '11':\n\nDivision by zero"},
+        {13, "Run-time error '13':\n\nType mismatch"},
+        {5, "Run-time error '5':\n\nInvalid procedure call or argument"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.number);
+        QString title;
+        QString text;
+        bool wasModal = false;
+        // The box blocks in its own loop: read it and press OK from inside that loop.
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            wasModal = box->isModal();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtPlatform platform;
+        platform.ReportError(conversion::MakeRunTimeError(c.number));
+        EXPECT_TRUE(wasModal);
+        EXPECT_EQ(title, QStringLiteral("Ombrelo"));
+        EXPECT_EQ(text, QString::fromUtf8(c.text));
+    }
+}
+
+}  // namespace
+}  // namespace ombrelo::window

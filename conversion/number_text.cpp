@@ -321,18 +321,17 @@ SignParts NegativeSignParts(NegativePattern pattern) {
 }
 
 // Short texts already in std::from_chars' own form (-?D*.?D*([eE][+-]?D+)?) go to it as they
-// are: the common case, read without copying. Anything else, or a result out of range, is left
-// to the full reading.
+// are: the common case, read without copying. from_chars stops early at anything else (a
+// group separator, a blank, "D"), its infinity and NaN spellings give no finite value, and a
+// "." that is not the decimal separator is turned away; all of those, and results out of
+// range, are left to the full reading.
 bool ReadPlain(std::string_view text, bool pointIsDecimal, double& value) {
-    if (text.empty() || text.size() > 40 || text[0] == '+') return false;
-    for (const char c : text) {
-        if (!IsDigit(c) && c != '-' && c != '+' && c != 'e' && c != 'E' &&
-            !(c == '.' && pointIsDecimal)) {
-            return false;
-        }
-    }
+    if (text.empty() || text.size() > 40) return false;
+    if (!IsDigit(text[0]) && text[0] != '-' && text[0] != '.') return false;
+    if (!pointIsDecimal && text.find('.') != std::string_view::npos) return false;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
+    if (!std::isfinite(value)) return false;
     if (value == 0.0) value = 0.0;  // no negative zero
     return true;
 }
@@ -413,14 +412,21 @@ double ParseNumber(std::string_view text, const RegionalNumberSettings& settings
     }
 
     double plain = 0.0;
-    if (ReadPlain(s, settings.decimalSeparator == ".", plain)) return plain;
-
     const std::string_view decimalSeparator = settings.decimalSeparator;
     const std::string_view groupSeparator = settings.groupSeparator;
+    // Grouped text would only make from_chars stop early: skip straight to the full reading.
+    const bool maybeGrouped =
+        !groupSeparator.empty() && s.find(groupSeparator[0]) != std::string_view::npos;
+    if (!maybeGrouped && ReadPlain(s, decimalSeparator == ".", plain)) return plain;
     std::size_t pos = 0;
     const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
+    // Separators are a byte or a few: compared in place, no library call per character.
     const auto startsWith = [&s, &pos](std::string_view part) {
-        return !part.empty() && s.substr(pos).starts_with(part);
+        if (part.empty() || s.size() - pos < part.size()) return false;
+        for (std::size_t k = 0; k < part.size(); ++k) {
+            if (s[pos + k] != part[k]) return false;
+        }
+        return true;
     };
 
     bool negative = false;

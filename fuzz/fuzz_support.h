@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "conversion/regional_settings.h"
+#include "conversion/run_time_error.h"
 
 namespace ombrelo::fuzz {
 
@@ -17,6 +18,22 @@ inline void Require(bool holds, const char* invariant, std::string_view text = {
     std::fprintf(stderr, "invariant broken: %s\ntext: \"%.*s\"\n", invariant,
                  static_cast<int>(text.size()), text.data());
     std::abort();
+}
+
+// What a reading gave: its value, or the number of the error it raised.
+struct Outcome {
+    double value = 0;
+    int error = 0;
+    bool operator==(const Outcome&) const = default;
+};
+
+template <typename Read>
+Outcome Attempt(Read&& read) {
+    try {
+        return {static_cast<double>(read()), 0};
+    } catch (const conversion::RunTimeError& error) {
+        return {0, error.Number()};
+    }
 }
 
 // Regional formats worth telling apart: one-byte and multi-byte separators, a blank as the

@@ -14,22 +14,9 @@
 namespace {
 
 using namespace ombrelo::conversion;
+using ombrelo::fuzz::Attempt;
+using ombrelo::fuzz::Outcome;
 using ombrelo::fuzz::Require;
-
-struct Outcome {
-    double value = 0;
-    int error = 0;
-    bool operator==(const Outcome&) const = default;
-};
-
-template <typename Read>
-Outcome Attempt(Read&& read) {
-    try {
-        return {read(), 0};
-    } catch (const RunTimeError& error) {
-        return {0, error.Number()};
-    }
-}
 
 }  // namespace
 

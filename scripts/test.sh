@@ -31,6 +31,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== build-core: the core without Qt, and its fuzzers =="
 cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DOMBRELO_WERROR=ON -DOMBRELO_GUI=OFF \
-  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DOMBRELO_FUZZ=ON
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DOMBRELO_FUZZ=ON --no-warn-unused-cli
 cmake --build build-core -j "$jobs"
 ctest --test-dir build-core -j "$jobs"

@@ -40,14 +40,14 @@ int ClassicSansStretch() {
     return stretch;
 }
 
-QFont MakeFont(const FontSpec& spec) {
+QFont MakeFont(const FontSpec& face) {
     // Every attribute set explicitly, so a frame's bold caption font does not pass to the
     // controls inside it.
-    QFont font(ToQString(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    if (spec.family == kClassicSans) font.setStretch(ClassicSansStretch());
+    QFont font(ToQString(face.family));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
+    font.setItalic(face.italic);
+    if (face.family == kClassicSans) font.setStretch(ClassicSansStretch());
     return font;
 }
 
@@ -281,11 +281,11 @@ void RegisterFontSubstitutes() {
     (void)registered;
 }
 
-BuiltForm BuildForm(QWidget& window, const WindowSpec& spec, std::span<const ControlRow> rows) {
+BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const ControlRow> rows) {
     RegisterFontSubstitutes();
 
-    window.setWindowTitle(ToQString(spec.caption));
-    window.setFixedSize(TwipsToPixels(spec.clientWidth), TwipsToPixels(spec.clientHeight));
+    window.setWindowTitle(ToQString(design.caption));
+    window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, kBlue);
     window.setPalette(palette);

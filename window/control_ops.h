@@ -11,19 +11,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "window/qt_text.h"
+
 namespace ombrelo::window {
 
 // The control operations the handlers are written in, so that a handler reads as its list of
-// steps. Texts cross between Qt and the conversion core as UTF-8.
-
-inline QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-inline std::string ToUtf8(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
+// steps.
 
 // A child keeps its own visibility while its frame is hidden and shows again with the frame.
 inline void Show(QWidget* control) {

@@ -1,6 +1,7 @@
 #include "window/form_builder.h"
 
 #include "window/frame_style.h"
+#include "window/qt_text.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -25,10 +26,6 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kWhite(255, 255, 255);
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr std::string_view kClassicSans = "MS Sans Serif";
 

@@ -46,7 +46,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_ACCESSIBILITY=1
 export LC_ALL=C.UTF-8  # "." decimal point, "," groups: a result independent of the machine
 
-"$program" >"$work/program.log" 2>&1 &
+# The program takes no command line: not even the toolkit's own options may change the window.
+"$program" -qwindowtitle Renamed -reverse --anything else >"$work/program.log" 2>&1 &
 pids+=($!)
 
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Ombrelo v1\.1 ~by Vesk$' | head -n 1)

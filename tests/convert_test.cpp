@@ -159,6 +159,20 @@ TEST(RunConvert, EveryDirectionOfEveryFormula) {
     }
 }
 
+// Converts one case's amounts with its decimal places and checks both shown results.
+template <typename Case>
+void ExpectShown(const Case& c, const RegionalNumberSettings& settings) {
+    SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] [" << c.reverseAmount
+                                    << "] d=" << c.decimalPlaces);
+    RecordingForm form;
+    form.Select(c.slot, c.key);
+    form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
+    form.decimalPlaces = {std::string(c.decimalPlaces)};
+    RunConvert(form, settings);
+    EXPECT_EQ(form.result[0], c.forwardShown);
+    EXPECT_EQ(form.result[1], c.reverseShown);
+}
+
 TEST(RunConvert, WorkedExamples) {
     struct Case {
         std::string_view key;
@@ -196,17 +210,8 @@ TEST(RunConvert, WorkedExamples) {
         {"Grams <=> Milligrams", 3, "1E+20", "1E-20", "2", "100,000,000,000,000,000,000,000.00",
          "0.00"},
     };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] ["
-                                        << c.reverseAmount << "] d=" << c.decimalPlaces);
-        RecordingForm form;
-        form.Select(c.slot, c.key);
-        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
-        form.decimalPlaces = {std::string(c.decimalPlaces)};
-        RunConvert(form, kDot);
-        EXPECT_EQ(form.result[0], c.forwardShown);
-        EXPECT_EQ(form.result[1], c.reverseShown);
-    }
+    for (const Case& c : kCases)
+        ExpectShown(c, kDot);
 }
 
 TEST(RunConvert, MinusOnePlacesFollowsTheRegionalDefault) {
@@ -248,17 +253,8 @@ TEST(RunConvert, DecimalCommaSettings) {
         {"\u202F", "Bytes <=> KiloBytes", 1, "1000", "1234567", "2", "0,98",
          "1\u202F264\u202F196\u202F608,00"},
     };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] ["
-                                        << c.reverseAmount << "] d=" << c.decimalPlaces);
-        RecordingForm form;
-        form.Select(c.slot, c.key);
-        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
-        form.decimalPlaces = {std::string(c.decimalPlaces)};
-        RunConvert(form, DecimalComma(std::string(c.group)));
-        EXPECT_EQ(form.result[0], c.forwardShown);
-        EXPECT_EQ(form.result[1], c.reverseShown);
-    }
+    for (const Case& c : kCases)
+        ExpectShown(c, DecimalComma(std::string(c.group)));
 }
 
 TEST(RunConvert, ReadsAndWritesInOrder) {

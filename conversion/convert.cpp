@@ -148,12 +148,6 @@ double ConvertAmount(const ConversionRule& rule, Direction direction, std::strin
     return value;
 }
 
-std::string FormatResult(double value, std::string_view decimalPlacesText,
-                         const RegionalNumberSettings& settings) {
-    const std::int32_t places = ParseWholeNumber(decimalPlacesText, settings);
-    return FormatFixed(ParseNumber(NumberToText(value, settings), settings), places, settings);
-}
-
 void RunConvert(ConvertForm& form, const RegionalNumberSettings& settings) {
     const ConversionRule* rule = FindActiveFormula(form);
     if (rule == nullptr) return;

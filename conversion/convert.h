@@ -50,11 +50,6 @@ const ConversionRule* FindActiveFormula(const ConvertForm& form);
 // Raises 6 when the amount or a step leaves the double range.
 double ConvertAmount(const ConversionRule& rule, Direction direction, std::string_view amountText);
 
-// The value rounded to the places the text asks for (13/6 from reading the text, 5 for a
-// count the fixed-decimals rule refuses).
-std::string FormatResult(double value, std::string_view decimalPlacesText,
-                         const RegionalNumberSettings& settings);
-
 // The whole Convert click: both directions, then both formula texts. Writes go out in order,
 // so an error part-way leaves exactly the earlier writes in place.
 void RunConvert(ConvertForm& form, const RegionalNumberSettings& settings);

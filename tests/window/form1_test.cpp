@@ -26,14 +26,6 @@
 namespace ombrelo::window {
 namespace {
 
-TEST(Form1, BuildsWithoutRunningAnyHandler) {
-    RecordingPlatform platform;
-    conversion::FixedRegionalSettings regional;
-    Form1 form(platform, regional);
-    EXPECT_TRUE(platform.errors.empty());
-    EXPECT_EQ(platform.beeps, 0);
-}
-
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -225,24 +217,6 @@ TEST_F(Form1Test, HidingAFrameKeepsEachChildsOwnVisibility) {
     for (qsizetype i = 0; i < children.size(); ++i) {
         SCOPED_TRACE(children[i]->objectName().toStdString());
         EXPECT_EQ(children[i]->isVisible(), before[static_cast<std::size_t>(i)]);
-    }
-}
-
-TEST_F(Form1Test, CalculatorDisplayKeepsAtMostTwelveCharacters) {
-    struct Case {
-        const char* written;
-        const char* kept;
-    };
-    constexpr Case kCases[] = {
-        {"123456789012345", "123456789012"},
-        {"123456789012", "123456789012"},
-        {"-0.5", "-0.5"},
-        {"", ""},
-    };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.written);
-        m_form.txtDisplay->setText(QString::fromLatin1(c.written));
-        EXPECT_EQ(m_form.txtDisplay->text(), QString::fromLatin1(c.kept));
     }
 }
 

@@ -22,11 +22,13 @@ class RunTimeError : public std::runtime_error {
 enum ErrorNumber : int {
     kInvalidProcedureCall = 5,
     kOverflow = 6,
+    kOutOfMemory = 7,
     kDivisionByZero = 11,
     kTypeMismatch = 13,
+    kInternalError = 51,  // a fault of the program itself, not of what the user typed
 };
 
-// The standard message for each number we raise.
+// The standard message for each number we raise or report.
 RunTimeError MakeRunTimeError(int number);
 
 }  // namespace ombrelo::conversion

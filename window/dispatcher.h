@@ -1,6 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <new>
+#include <string>
 #include <utility>
 
 #include "window/platform.h"
@@ -8,12 +10,16 @@
 namespace ombrelo::window {
 
 // The one way from Qt into a handler. Qt treats an exception leaving a slot or an event
-// handler as undefined behaviour, so every entry point runs its handler through here: a
-// run-time error ends the handler where it was raised and goes to the platform's reporter,
-// and the program goes back to waiting for events with the controls as the handler left them.
+// handler as undefined behaviour, so every entry point runs its handler through here: an
+// error ends the handler where it was raised and goes to the platform's reporter, and the
+// program goes back to waiting for events with the controls as the handler left them.
+// Run-time errors are reported as they are; anything else is a fault of the program, reported
+// as an internal error with its text so that it is seen and not lost.
 class Dispatcher {
   public:
-    explicit Dispatcher(Platform& platform) : m_platform(platform) {}
+    explicit Dispatcher(Platform& platform)
+        : m_platform(platform),
+          m_outOfMemory(conversion::MakeRunTimeError(conversion::kOutOfMemory)) {}
 
     template <typename Handler>
     void Run(Handler&& handler) noexcept {
@@ -22,14 +28,27 @@ class Dispatcher {
         } catch (const conversion::RunTimeError& error) {
             m_platform.ReportError(error);
         } catch (const std::bad_alloc&) {
-            m_platform.ReportError(conversion::RunTimeError(7, "Out of memory"));
+            // Made up front: reporting must not need the memory that has just run out.
+            m_platform.ReportError(m_outOfMemory);
+        } catch (const std::exception& error) {
+            ReportInternalError(error.what());
+        } catch (...) {
+            ReportInternalError("an exception of unknown type");
         }
     }
 
     Platform& platform() const { return m_platform; }
 
   private:
+    void ReportInternalError(const char* what) {
+        const conversion::RunTimeError internal =
+            conversion::MakeRunTimeError(conversion::kInternalError);
+        m_platform.ReportError(conversion::RunTimeError(
+            internal.Number(), internal.Message() + ": " + std::string(what)));
+    }
+
     Platform& m_platform;
+    const conversion::RunTimeError m_outOfMemory;
 };
 
 }  // namespace ombrelo::window

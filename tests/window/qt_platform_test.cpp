@@ -34,6 +34,15 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
             wasModal = box->isModal();
             box->button(QMessageBox::Ok)->click();
         });
+        // Should the box not be closed above, close every modal and fail rather than hang.
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
+            ADD_FAILURE() << "the message box was still open after 5 s";
+            while (QWidget* modal = QApplication::activeModalWidget())
+                modal->hide();  // ends a dialog's own event loop, whatever its buttons
+        });
+        watchdog.start(5000);
         QtPlatform platform;
         platform.ReportError(conversion::MakeRunTimeError(c.number));
         EXPECT_TRUE(wasModal);

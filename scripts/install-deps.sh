@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ombrelo needs to build, test and run; only what is missing.
-# Safe to run again. Works as root or through sudo.
+# Safe to run again. Works as root, or through sudo when it needs no password.
 set -euo pipefail
 
 packages=(
@@ -30,16 +30,35 @@ if ((${#missing[@]} == 0)); then
   exit 0
 fi
 
+# Root, or sudo that needs no password: CI and scripts run without a terminal to ask in.
 if [[ $(id -u) -eq 0 ]]; then
   as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-  as_root=(sudo)
+elif command -v sudo >/dev/null 2>&1 && sudo -n true 2>/dev/null; then
+  as_root=(sudo -n)
 else
-  echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+  echo "install-deps: installing these packages needs root: ${missing[*]}" >&2
+  if command -v sudo >/dev/null 2>&1; then
+    echo "install-deps: sudo cannot get root here without a password (sudo -n failed);" \
+      "run 'sudo $0' in a terminal, or run it as root." >&2
+  else
+    echo "install-deps: there is no sudo; run this script as root." >&2
+  fi
   exit 1
 fi
 
+# A fresh machine runs its automatic updates at first boot and holds the package manager's
+# lock meanwhile: wait for it. Downloads that fail are tried again.
+apt_options=(-o DPkg::Lock::Timeout=600 -o Acquire::Retries=5)
+apt_get() {
+  local try
+  for try in 1 2 3; do
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "${apt_options[@]}" "$@" && return 0
+    echo "install-deps: apt-get $1 failed (try $try of 3)" >&2
+    if ((try < 3)); then sleep 30; fi
+  done
+  return 1
+}
+
 echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt_get update -qq
+apt_get install -y -qq --no-install-recommends "${missing[@]}"

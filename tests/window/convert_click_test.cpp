@@ -111,8 +111,8 @@ TEST_F(ConvertClick, RoundsToTheTypedDecimalPlaces) {
         SCOPED_TRACE(c.places);
         TypeInto(form.txtCalcDeci, c.places);
         Click(form.cmdByteConvert);
-        EXPECT_EQ(form.lblCalc3->text(), c.result);
-        EXPECT_EQ(form.lblCalcFrm1->text(), "(bytes) / 1024");
+        EXPECT_EQ(Caption(form.lblCalc3), c.result);
+        EXPECT_EQ(Caption(form.lblCalcFrm1), "(bytes) / 1024");
     }
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -127,7 +127,7 @@ TEST_F(ConvertClick, ReadsTheNumberAnAmountBeginsWith) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.amount);
         Convert("Measurements (U.S. <=> U.S.)", 1, true, c.amount);
-        EXPECT_EQ(form.lblCalc3->text(), c.result);
+        EXPECT_EQ(Caption(form.lblCalc3), c.result);
     }
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -162,14 +162,14 @@ TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
         TypeInto(form.txtCalcDeci, c.places);
         Click(form.cmdByteConvert);
         EXPECT_EQ(platform.errors, std::vector<int>{c.error});
-        EXPECT_EQ(form.lblCalc3->text(), c.forwardResult);
-        EXPECT_EQ(form.lblCalc6->text(), c.reverseResult);
-        EXPECT_EQ(form.lblCalcFrm1->text(), "(bytes) / 1024");  // from the good conversion
+        EXPECT_EQ(Caption(form.lblCalc3), c.forwardResult);
+        EXPECT_EQ(Caption(form.lblCalc6), c.reverseResult);
+        EXPECT_EQ(Caption(form.lblCalcFrm1), "(bytes) / 1024");  // from the good conversion
 
         TypeInto(AmountBox(c.forward), good);
         TypeInto(form.txtCalcDeci, "2");
         Click(form.cmdByteConvert);
-        EXPECT_EQ((c.forward ? form.lblCalc3 : form.lblCalc6)->text(),
+        EXPECT_EQ(Caption(c.forward ? form.lblCalc3 : form.lblCalc6),
                   c.forward ? "0.98" : "5,120.00");
         EXPECT_EQ(platform.errors.size(), 1U);
         platform.errors.clear();

@@ -3,6 +3,8 @@
 // Drives Form1 the way a user does: mouse clicks delivered to the window (so whatever lies on
 // top at that point receives them) and keys typed into the control that has the focus.
 
+#include <string_view>
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +18,7 @@
 
 #include "conversion/regional_settings.h"
 #include "tests/window/test_platform.h"
+#include "window/control_ops.h"
 #include "window/form1.h"
 
 // Failures show texts, not UTF-16 code units.
@@ -43,16 +46,17 @@ class FormTest : public ::testing::Test {
     }
     static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
-    // Keys go to the window that has the focus, and there to its focused control.
-    static void Type(const QString& text) {
-        QTest::keyClicks(static_cast<QWidget*>(nullptr), text);
+    // Keys go to the window that has the focus, and there to its focused control. Texts are
+    // UTF-8, as the catalog's.
+    static void Type(std::string_view text) {
+        QTest::keyClicks(static_cast<QWidget*>(nullptr), ToQString(text));
     }
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
     }
 
     // Clicks into the box, selects what it holds and types over it.
-    static void TypeInto(QLineEdit* box, const QString& text) {
+    static void TypeInto(QLineEdit* box, std::string_view text) {
         Click(box);
         ASSERT_TRUE(box->hasFocus());
         Press(Qt::Key_A, Qt::ControlModifier);
@@ -60,12 +64,12 @@ class FormTest : public ::testing::Test {
         Type(text);
     }
 
-    void TypeArea(const QString& text) { TypeInto(form.Combo1->lineEdit(), text); }
-    void SelectArea(const QString& text) {
+    void TypeArea(std::string_view text) { TypeInto(form.Combo1->lineEdit(), text); }
+    void SelectArea(std::string_view text) {
         TypeArea(text);
         Click(form.cmdSelect);
     }
-    void ChooseFormula(const QString& area, int slot) {
+    void ChooseFormula(std::string_view area, int slot) {
         SelectArea(area);
         Click(form.optForm[static_cast<std::size_t>(slot)]);
     }
@@ -73,7 +77,7 @@ class FormTest : public ::testing::Test {
     QLineEdit* AmountBox(bool forward) const { return forward ? form.txtCalc1 : form.txtCalc2; }
 
     // Area, formula button and direction, then the amount typed into the focused box.
-    void Convert(const QString& area, int slot, bool forward, const QString& amount) {
+    void Convert(std::string_view area, int slot, bool forward, std::string_view amount) {
         ChooseFormula(area, slot);
         Click(Direction(forward));
         Type(amount);

@@ -44,12 +44,12 @@ class StepFlow : public FormTest {
                                         form.lblCalcDeci, form.txtCalcDeci}) {
             EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
         }
-        EXPECT_EQ(form.txtCalc1->text(), "");
-        EXPECT_EQ(form.txtCalc2->text(), "");
-        EXPECT_EQ(form.lblCalc3->text(), "");
-        EXPECT_EQ(form.lblCalc6->text(), "");
-        EXPECT_EQ(form.lblCalcFrm1->text(), "");
-        EXPECT_EQ(form.lblCalcFrm2->text(), "");
+        EXPECT_EQ(Text(form.txtCalc1), "");
+        EXPECT_EQ(Text(form.txtCalc2), "");
+        EXPECT_EQ(Caption(form.lblCalc3), "");
+        EXPECT_EQ(Caption(form.lblCalc6), "");
+        EXPECT_EQ(Caption(form.lblCalcFrm1), "");
+        EXPECT_EQ(Caption(form.lblCalcFrm2), "");
     }
 
     // A chosen direction: its column shown with the catalog's prompt and result label, an
@@ -74,12 +74,12 @@ class StepFlow : public FormTest {
         }
         EXPECT_EQ(shownPrompt->text(), Q(prompt));
         EXPECT_EQ(shownResultLabel->text(), Q(resultLabel));
-        EXPECT_EQ(amount->text(), "");
+        EXPECT_EQ(Text(amount), "");
         EXPECT_EQ(QApplication::focusWidget(), amount);
-        EXPECT_EQ(otherAmount->text(), "0");
-        EXPECT_EQ(form.lblCalc3->text(), "");
-        EXPECT_EQ(form.lblCalc6->text(), "");
-        EXPECT_EQ(form.txtCalcDeci->text(), "2");
+        EXPECT_EQ(Text(otherAmount), "0");
+        EXPECT_EQ(Caption(form.lblCalc3), "");
+        EXPECT_EQ(Caption(form.lblCalc6), "");
+        EXPECT_EQ(Text(form.txtCalcDeci), "2");
         EXPECT_TRUE(form.txtCalcDeci->isVisible());
         EXPECT_TRUE(form.lblCalcDeci->isVisible());
         // 360 / 1560 twips under the left column, 2640 / 3840 under the right one.
@@ -89,7 +89,7 @@ class StepFlow : public FormTest {
 };
 
 TEST_F(StepFlow, SelectWithATextNamingNoAreaShowsStepTwoWithoutButtons) {
-    const std::vector<QString> texts = {
+    const std::vector<std::string> texts = {
         "",  // the initial "Choose and click Select", left as it is
         "[x] Liquid Measures (U.S. <=> Metric)",
         "[x] Liquid Measures (U.S. <=> U.S.)",
@@ -98,11 +98,10 @@ TEST_F(StepFlow, SelectWithATextNamingNoAreaShowsStepTwoWithoutButtons) {
         "Bytes ",
         "Volume",
     };
-    for (const QString& text : texts) {
-        SCOPED_TRACE(text.toStdString());
-        if (!text.isEmpty()) TypeArea(text);
-        EXPECT_EQ(form.Combo1->currentText(),
-                  text.isEmpty() ? QString("Choose and click Select") : text);
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        if (!text.empty()) TypeArea(text);
+        EXPECT_EQ(Text(form.Combo1), text.empty() ? "Choose and click Select" : text);
         Click(form.cmdSelect);
         ExpectSteps(true, false, false);
         for (std::size_t n = 1; n <= 8; ++n)
@@ -145,9 +144,9 @@ TEST_F(StepFlow, AnAreaChosenFromTheListIsTheTextSelectReads) {
     // A closed list steps through its items with the arrow keys.
     Click(form.Combo1->lineEdit());
     Press(Qt::Key_Down);
-    EXPECT_EQ(form.Combo1->currentText(), "Bytes");
+    EXPECT_EQ(Text(form.Combo1), "Bytes");
     Click(form.cmdSelect);
-    EXPECT_EQ(form.optForm[3]->text(), "MegaBytes <=> GigaBytes");
+    EXPECT_EQ(Caption(form.optForm[3]), "MegaBytes <=> GigaBytes");
 
     // The open list: the fifth item is chosen with Return.
     Click(form.Combo1->lineEdit());
@@ -156,9 +155,9 @@ TEST_F(StepFlow, AnAreaChosenFromTheListIsTheTextSelectReads) {
     for (int i = 0; i < 4; ++i)
         Press(Qt::Key_Down);
     Press(Qt::Key_Return);
-    EXPECT_EQ(form.Combo1->currentText(), "Temperature");
+    EXPECT_EQ(Text(form.Combo1), "Temperature");
     Click(form.cmdSelect);
-    EXPECT_EQ(form.optForm[1]->text(), "C° <=> F°");
+    EXPECT_EQ(Caption(form.optForm[1]), "C° <=> F°");
     EXPECT_TRUE(form.optForm[2]->isHidden());
 }
 
@@ -246,7 +245,7 @@ TEST_F(StepFlow, SelectFromAChosenDirectionLeavesConvertEnabledAndConvertThenCha
     SelectArea("Bytes");
     ExpectSteps(true, false, true);
     EXPECT_EQ(SelectedFormulaButtons(), 0);
-    EXPECT_EQ(form.lblCalcFrm1->text(), "");
+    EXPECT_EQ(Caption(form.lblCalcFrm1), "");
 
     const QStringList before = {form.lblCalc3->text(), form.lblCalc6->text(),
                                 form.lblCalcFrm1->text(), form.lblCalcFrm2->text()};
@@ -259,10 +258,10 @@ TEST_F(StepFlow, SelectFromAChosenDirectionLeavesConvertEnabledAndConvertThenCha
 
 TEST_F(StepFlow, SwitchingDirectionAfterConvertUncoversTheOtherFormulaText) {
     Convert("Bytes", 1, true, "1000");
-    ASSERT_EQ(form.lblCalc3->text(), "0.98");
+    ASSERT_EQ(Caption(form.lblCalc3), "0.98");
     Click(form.optCalc2);
-    EXPECT_EQ(form.lblCalcFrm1->text(), "");
-    EXPECT_EQ(form.lblCalcFrm2->text(), "(kbytes) × 1024");
+    EXPECT_EQ(Caption(form.lblCalcFrm1), "");
+    EXPECT_EQ(Caption(form.lblCalcFrm2), "(kbytes) × 1024");
     EXPECT_EQ(form.frmCalc->childAt(form.lblCalcFrm2->geometry().center()), form.lblCalcFrm2);
 }
 
@@ -274,8 +273,8 @@ TEST_F(StepFlow, ArrowKeyInTheDirectionGroupRunsTheReachedButtonsClick) {
     Press(Qt::Key_Right);
     EXPECT_TRUE(form.optCalc2->isChecked());
     EXPECT_TRUE(form.txtCalc2->isVisible());
-    EXPECT_EQ(form.txtCalc1->text(), "0");
-    EXPECT_EQ(form.lblCalc4->text(), "Enter KiloByte Amount");
+    EXPECT_EQ(Text(form.txtCalc1), "0");
+    EXPECT_EQ(Caption(form.lblCalc4), "Enter KiloByte Amount");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
@@ -16,6 +15,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,9 +24,6 @@
 
 namespace ombrelo::window {
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kWhite(255, 255, 255);
 
 constexpr std::string_view kClassicSans = "MS Sans Serif";
 
@@ -60,53 +58,53 @@ Qt::Alignment ToQt(Align align) {
     return Qt::AlignLeft;
 }
 
-// Sets one role in every colour group, so disabled and inactive states agree.
-void SetRole(QPalette& palette, QPalette::ColorRole role, const QPalette& from) {
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, role, from.color(group, role));
+// The design's blue is painted by the window and the frames themselves (FrameStyle) and put
+// in no palette: a palette passes down to every child, and the standard controls inside must
+// keep the platform's own colours, and follow them when the desktop's theme changes. Only the
+// design's own controls carry a colour: white text, or the white of the line.
+void ApplyPaint(QWidget& widget, ControlKind kind, Paint paint) {
+    switch (paint) {
+        case Paint::WhiteOnBlue:
+        case Paint::WhiteOnTransparent: {
+            if (kind == ControlKind::Frame) return;  // FrameStyle paints its blue and caption
+            // Drawn on the blue of the frame or window beneath.
+            QPalette palette = widget.palette();
+            palette.setColor(QPalette::WindowText, kDesignWhite);
+            widget.setPalette(palette);
+            return;
+        }
+        case Paint::White: {
+            QPalette palette = widget.palette();
+            palette.setColor(QPalette::Window, kDesignWhite);
+            widget.setPalette(palette);
+            widget.setAutoFillBackground(true);
+            return;
+        }
+        case Paint::Standard:
+            if (kind == ControlKind::Label) {
+                // A label with the standard colours shows the button face, by role, so that
+                // it follows the platform's palette.
+                widget.setBackgroundRole(QPalette::Button);
+                widget.setForegroundRole(QPalette::ButtonText);
+                widget.setAutoFillBackground(true);
+            }
+            return;
     }
 }
 
-void ApplyPaint(QWidget& widget, ControlKind kind, Paint paint) {
-    QPalette palette = widget.palette();
-    switch (paint) {
-        case Paint::WhiteOnBlue:
-            palette.setColor(QPalette::Window, kBlue);
-            palette.setColor(QPalette::WindowText, kWhite);
-            // Buttons fill with the button face unless told otherwise.
-            widget.setBackgroundRole(QPalette::Window);
-            widget.setAutoFillBackground(true);
-            break;
-        case Paint::WhiteOnTransparent:
-            palette.setColor(QPalette::WindowText, kWhite);
-            break;
-        case Paint::White:
-            palette.setColor(QPalette::Window, kWhite);
-            widget.setAutoFillBackground(true);
-            break;
-        case Paint::Standard: {
-            // Undo the blue a container passes down, so styles draw borders and the like
-            // from the platform's colours.
-            const QPalette standard = QApplication::palette(&widget);
-            if (kind == ControlKind::Label) {
-                // A label with the standard colours shows the button face.
-                for (const auto group :
-                     {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-                    palette.setColor(group, QPalette::Window,
-                                     standard.color(group, QPalette::Button));
-                    palette.setColor(group, QPalette::WindowText,
-                                     standard.color(group, QPalette::ButtonText));
-                }
-                widget.setAutoFillBackground(true);
-            } else {
-                SetRole(palette, QPalette::Window, standard);
-                SetRole(palette, QPalette::WindowText, standard);
-            }
-            break;
+// Fills the window with the design's blue before it draws anything else.
+class BlueBackground final : public QObject {
+  public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QPainter(static_cast<QWidget*>(watched))
+                .fillRect(static_cast<QPaintEvent*>(event)->rect(), QColor(kDesignBlue));
         }
+        return false;
     }
-    widget.setPalette(palette);
-}
+};
 
 QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
     const QString text = ToQString(row.text);
@@ -283,10 +281,7 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
 
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, kBlue);
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
+    window.installEventFilter(new BlueBackground(&window));
     window.setFont(MakeFont(kDefaultFont));
 
     std::vector<QObject*> objects;
@@ -344,12 +339,9 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
         objects.push_back(widget);
     }
 
-    // Made after the frames so that, as a child of the window, it outlives them.
-    auto* frameStyle = new FrameStyle();
-    frameStyle->setParent(&window);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].kind == ControlKind::Frame)
-            static_cast<QWidget*>(objects[i])->setStyle(frameStyle);
+            static_cast<QWidget*>(objects[i])->setStyle(FrameStyle::Shared());
     }
 
     Stack(rows, objects);

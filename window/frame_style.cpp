@@ -1,6 +1,8 @@
 #include "window/frame_style.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionGroupBox>
 
 namespace ombrelo::window {
@@ -10,6 +12,15 @@ constexpr int kCaptionInset = 6;    // pixels from the frame's left edge to the 
 constexpr int kCaptionPadding = 2;  // pixels of background either side of the caption text
 
 }  // namespace
+
+FrameStyle* FrameStyle::Shared() {
+    static QPointer<FrameStyle> shared;
+    if (shared.isNull()) {
+        shared = new FrameStyle();
+        shared->setParent(QCoreApplication::instance());
+    }
+    return shared;
+}
 
 QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                  SubControl part, const QWidget* widget) const {
@@ -42,6 +53,7 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
         return;
     }
     painter->save();
+    painter->fillRect(box->rect, QColor(kDesignBlue));
     // Etched: a shadow line with a highlight line just inside it.
     const QRect frame = subControlRect(control, option, SC_GroupBoxFrame, widget);
     painter->setPen(box->palette.color(QPalette::Dark));
@@ -51,10 +63,11 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
 
     const QRect caption = subControlRect(control, option, SC_GroupBoxLabel, widget);
     if (!caption.isEmpty()) {
-        painter->fillRect(caption, box->palette.window());
-        proxy()->drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic,
-                              box->palette, (box->state & State_Enabled) != 0, box->text,
-                              QPalette::WindowText);
+        painter->fillRect(caption, QColor(kDesignBlue));  // the border stops at the caption
+        QPalette white = box->palette;
+        white.setColor(QPalette::WindowText, kDesignWhite);
+        proxy()->drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, white,
+                              (box->state & State_Enabled) != 0, box->text, QPalette::WindowText);
     }
     painter->restore();
 }

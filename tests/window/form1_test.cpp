@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include <array>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -247,6 +248,25 @@ TEST_F(Form1Test, OptionButtonsAndTheWindowShowTheDesignBlue) {
     const QRect option = m_form.optForm[1]->geometry().translated(m_form.frmChoose->pos());
     EXPECT_EQ(image.pixelColor(option.left() + option.width() * 3 / 4, option.center().y()), blue);
     EXPECT_EQ(image.pixelColor(m_form.width() / 2, m_form.frmCalc->geometry().center().y()), blue);
+}
+
+// The blue is painted, not put in palettes: the standard controls carry no palette of their
+// own, so they show the platform's colours and follow a change of them.
+TEST_F(Form1Test, StandardControlsKeepThePlatformsColours) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_form.cmdExit, m_form.cmdSelect, m_form.cmdNumber[5], m_form.Combo1, m_form.txtCalc1,
+             m_form.txtDisplay, m_form.txtNew, m_form.lblCalc3, m_form.lblCalc6}) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        EXPECT_FALSE(control->testAttribute(Qt::WA_SetPalette));
+        const QPalette platform = QApplication::palette(control);
+        for (const auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                                QPalette::ButtonText, QPalette::Base, QPalette::Text}) {
+            EXPECT_EQ(control->palette().color(role), platform.color(role)) << role;
+        }
+    }
+    // A result label shows the button face.
+    EXPECT_EQ(m_form.lblCalc3->backgroundRole(), QPalette::Button);
+    EXPECT_EQ(m_form.lblCalc3->foregroundRole(), QPalette::ButtonText);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "window/form_builder.h"
 
 #include "window/frame_style.h"
+#include "window/number_label.h"
 #include "window/qt_text.h"
 
 #include <algorithm>
@@ -115,11 +116,17 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
             return frame;
         }
         case ControlKind::Label: {
-            auto* label = new QLabel(&parent);
+            const Qt::Alignment alignment = ToQt(row.align) | Qt::AlignTop;
+            QLabel* label = nullptr;
+            if (row.number) {
+                label = new NumberLabel(MakeFont(row.font), alignment, &parent);
+            } else {
+                label = new QLabel(&parent);
+                label->setWordWrap(true);
+                label->setAlignment(alignment);
+            }
             // Captions come from the catalog at run time: never read them as markup.
             label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(ToQt(row.align) | Qt::AlignTop);
             label->setText(text);
             if (row.border) {
                 label->setFrameShape(QFrame::Box);

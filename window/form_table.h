@@ -75,6 +75,7 @@ struct ControlRow {
     Paint paint = Paint::Standard;
     Align align = Align::Left;
     bool border = false;                // labels: a single-line border
+    bool number = false;                // labels: a computed number, shown whole or plainly cut
     int maxLength = 0;                  // text boxes: 0 is unlimited
     bool readOnly = false;              // multi-line text boxes
     bool verticalScrollBar = false;     // multi-line text boxes

@@ -1,8 +1,17 @@
+#include <string>
 #include <vector>
 
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QToolTip>
 
 #include "tests/window/form_driver.h"
+#include "window/number_label.h"
 
 namespace ombrelo::window {
 namespace {
@@ -12,6 +21,27 @@ class ConvertClick : public FormTest {
     // What lies on top at the centre of the label, within step 3.
     QWidget* TopAt(QLabel* label) const {
         return form.frmCalc->childAt(label->geometry().center());
+    }
+
+    // Right-clicks the label and chooses the entry of its menu, as the user would.
+    static void ChooseFromContextMenu(QLabel* label, const QString& entry) {
+        const QPoint at = label->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, label->mapToGlobal(at));
+        QApplication::sendEvent(label, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->text().remove(u'&').startsWith(entry)) chosen = action;
+        }
+        ASSERT_NE(chosen, nullptr) << entry.toStdString();
+        EXPECT_TRUE(chosen->isEnabled()) << entry.toStdString();
+        chosen->trigger();
+        menu->close();
+        // The offscreen platform hands activation back only once the menu is gone.
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        label->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(label->window()));
     }
 };
 
@@ -173,6 +203,93 @@ TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
                   c.forward ? "0.98" : "5,120.00");
         EXPECT_EQ(platform.errors.size(), 1U);
         platform.errors.clear();
+    }
+}
+
+// A result is never wrapped or cut silently: it shows whole at the design size, else whole at
+// a smaller size, else cut at its end with an ellipsis; whichever, the tooltip, the name a
+// screen reader announces and what the mouse copies are the whole result.
+TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
+    enum class Shown { AtDesignSize, Smaller, Cut };
+    // The largest amounts that convert: their 15-digit results are just below the double limit.
+    const auto largest = [](int groupsOfZeros) {
+        std::string text = "179,769,313,486,231";
+        for (int i = 0; i < groupsOfZeros; ++i)
+            text += ",000";
+        return text + ".000000000";
+    };
+    const struct {
+        const char* area;
+        int slot;
+        bool forward;
+        const char* amount;
+        const char* places;
+        std::string result;
+        Shown shown;
+    } cases[] = {
+        {"Bytes", 1, true, "1000", "2", "0.98", Shown::AtDesignSize},
+        {"Bytes", 3, false, "1000000000000", "2", "1,024,000,000,000,000.00", Shown::Smaller},
+        {"Measurements (Metric <=> Metric)", 3, true, "1024000000000", "2",
+         "1,024,000,000,000,000.00", Shown::Smaller},
+        {"Bytes", 1, true, "123456789123.457", "9", "120,563,270.628376000", Shown::Smaller},
+        {"Bytes", 1, false, "123456789123.457", "9", "126,419,752,062,420.000000000", Shown::Cut},
+        {"Measurements (Metric <=> Metric)", 4, true, "1.79769313486231E+305", "9", largest(98),
+         Shown::Cut},
+        {"Measurements (Metric <=> Metric)", 4, false, "1.79769313486231E+308", "9", largest(97),
+         Shown::Cut},
+    };
+    const double designPoints = form.lblCalc3->font().pointSizeF();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.area << " " << c.slot << (c.forward ? " ->" : " <-")
+                                        << " " << c.amount << " d=" << c.places);
+        Convert(c.area, c.slot, c.forward, c.amount);
+        TypeInto(form.txtCalcDeci, c.places);
+        Click(form.cmdByteConvert);
+        ASSERT_TRUE(platform.errors.empty());
+        auto* label = dynamic_cast<NumberLabel*>(c.forward ? form.lblCalc3 : form.lblCalc6);
+        ASSERT_NE(label, nullptr);
+        const QString whole = ToQString(c.result);
+        EXPECT_EQ(label->text(), whole);
+
+        (void)form.grab();  // drawn as the user sees it
+        const QString shown = label->ShownText();
+        const double points = label->font().pointSizeF();
+        EXPECT_FALSE(label->wordWrap());
+        EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(shown),
+                  label->contentsRect().width());
+        switch (c.shown) {
+            case Shown::AtDesignSize:
+                EXPECT_EQ(shown, whole);
+                EXPECT_EQ(points, designPoints);
+                break;
+            case Shown::Smaller:
+                EXPECT_EQ(shown, whole);
+                EXPECT_LT(points, designPoints);
+                EXPECT_GE(points, NumberLabel::kFloorPoints);
+                break;
+            case Shown::Cut:
+                EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+                EXPECT_TRUE(whole.startsWith(shown.chopped(1)));
+                EXPECT_EQ(points, NumberLabel::kFloorPoints);
+                break;
+        }
+
+        const QPoint at = label->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, at, label->mapToGlobal(at));
+        QApplication::sendEvent(label, &hover);
+        EXPECT_EQ(QToolTip::text(), whole);
+        QToolTip::hideText();
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), whole);
+
+        QWidget* const focus = QApplication::focusWidget();
+        Click(label);
+        EXPECT_EQ(QApplication::focusWidget(), focus) << "a result label never takes the focus";
+        for (const QString& entry : {QStringLiteral("Copy"), QStringLiteral("Select All")}) {
+            QApplication::clipboard()->clear();
+            if (entry != QStringLiteral("Copy")) ChooseFromContextMenu(label, entry);
+            ChooseFromContextMenu(label, QStringLiteral("Copy"));
+            EXPECT_EQ(QApplication::clipboard()->text(), whole) << "after " << entry.toStdString();
+        }
     }
 }
 

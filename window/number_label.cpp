@@ -1,0 +1,115 @@
+#include "window/number_label.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QToolTip>
+
+namespace ombrelo::window {
+namespace {
+
+constexpr qreal kPointStep = 0.25;
+constexpr int kPadding = 2;  // pixels kept clear inside the border on either side
+const QString kEllipsis(QChar(0x2026));
+
+}  // namespace
+
+NumberLabel::NumberLabel(const QFont& designFont, Qt::Alignment designAlignment, QWidget* parent)
+    : QLabel(parent), m_designFont(designFont), m_designAlignment(designAlignment) {
+    setFont(designFont);
+    setAlignment(designAlignment);
+    setWordWrap(false);
+    setIndent(kPadding);
+    // Select and copy with the mouse and the context menu; the keyboard never stops here.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+int NumberLabel::UsableWidth() const {
+    return contentsRect().width() - 2 * kPadding;
+}
+
+// Qt tells a label nothing when its text changes, so the fit is worked out when it is drawn.
+void NumberLabel::Fit() {
+    const QString whole = text();
+    const int width = UsableWidth();
+    if (whole == m_fittedText && width == m_fittedWidth) return;
+    m_fittedText = whole;
+    m_fittedWidth = width;
+
+    QFont font = m_designFont;
+    for (qreal points = m_designFont.pointSizeF(); points >= kFloorPoints - 1e-9;
+         points -= kPointStep) {
+        font.setPointSizeF(points);
+        if (QFontMetricsF(font).horizontalAdvance(whole) <= width) {
+            m_shown = whole;
+            m_cutAt = -1;
+            setFont(font);
+            setAlignment(m_designAlignment);
+            return;
+        }
+    }
+    // At the floor and still too wide: the beginning, then an ellipsis where the cut is.
+    font.setPointSizeF(kFloorPoints);
+    const QFontMetricsF metrics(font);
+    const QString elided = metrics.elidedText(whole, Qt::ElideRight, width);
+    m_shown = elided;
+    m_cutAt = metrics.horizontalAdvance(elided.chopped(1));
+    setFont(font);
+    setAlignment((m_designAlignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft);
+}
+
+void NumberLabel::paintEvent(QPaintEvent* event) {
+    Fit();
+    QLabel::paintEvent(event);
+    if (m_cutAt < 0) return;
+    // The text is drawn left-aligned and whole, so selecting it works as usual; its end is
+    // covered from the cut on, and the ellipsis drawn there.
+    QPainter painter(this);
+    const QRect contents = contentsRect();
+    QRectF cover(contents.left() + indent() + m_cutAt, contents.top(), 0, contents.height());
+    cover.setRight(contents.right() + 1);
+    painter.fillRect(cover, palette().brush(backgroundRole()));
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(cover, static_cast<int>(alignment() & Qt::AlignVertical_Mask) | Qt::AlignLeft,
+                     kEllipsis);
+}
+
+// Qt 6.4 offers no context menu on a plain-text label, so it is made here, with Qt's own
+// wording: Copy takes the selection, or the whole number when nothing is selected.
+void NumberLabel::contextMenuEvent(QContextMenuEvent* event) {
+    if (text().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this, [this] {
+        QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+    });
+    menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), this,
+                    [this] { setSelection(0, static_cast<int>(text().size())); });
+    menu->popup(event->globalPos());
+}
+
+// The tooltip is the whole text as it is now, whatever is shown.
+bool NumberLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        if (text().isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        }
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+}  // namespace ombrelo::window

@@ -27,6 +27,9 @@ struct RegionalNumberSettings {
     bool leadingZero = true;
     NegativePattern negativePattern = NegativePattern::LeadingMinus;
     int defaultDecimals = 2;
+    // The digit zero of the user's script; the other nine follow it in Unicode. The rules read
+    // and write ASCII digits; the window shows the user's own in their place.
+    char32_t zeroDigit = U'0';
 
     friend bool operator==(const RegionalNumberSettings&, const RegionalNumberSettings&) = default;
 };

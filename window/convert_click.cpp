@@ -5,6 +5,7 @@
 #include "conversion/convert.h"
 #include "window/control_ops.h"
 #include "window/form1.h"
+#include "window/locale_digits.h"
 
 namespace ombrelo::window {
 
@@ -13,22 +14,27 @@ namespace {
 using conversion::Direction;
 
 // Convert's view of the window: the formula buttons, the two amount boxes and the
-// decimal-places box it reads, the result and formula labels it writes, one at a time.
+// decimal-places box it reads, the result and formula labels it writes, one at a time. The
+// amounts, the places and the results are numbers: they cross between the user's digits and
+// the core's here (locale_digits.h). Captions and formula texts go as they are.
 class WindowConvertForm final : public conversion::ConvertForm {
   public:
-    explicit WindowConvertForm(Form1& form) : m_form(form) {}
+    WindowConvertForm(Form1& form, char32_t zeroDigit) : m_form(form), m_zeroDigit(zeroDigit) {}
 
     bool FormulaValue(int slot) const override { return IsSelected(optForm(slot)); }
     std::string FormulaCaption(int slot) const override { return Caption(optForm(slot)); }
     std::string AmountText(Direction direction) const override {
-        return Text(direction == Direction::Forward ? m_form.txtCalc1 : m_form.txtCalc2);
+        return ToCoreDigits(
+            (direction == Direction::Forward ? m_form.txtCalc1 : m_form.txtCalc2)->text());
     }
-    std::string DecimalPlacesText() const override { return Text(m_form.txtCalcDeci); }
+    std::string DecimalPlacesText() const override {
+        return ToCoreDigits(m_form.txtCalcDeci->text());
+    }
     std::string ResultCaption(Direction direction) const override {
-        return Caption(resultLabel(direction));
+        return ToCoreDigits(resultLabel(direction)->text());
     }
     void SetResultCaption(Direction direction, std::string_view text) override {
-        SetCaption(resultLabel(direction), text);
+        resultLabel(direction)->setText(ToUserDigits(text, m_zeroDigit));
     }
     void SetFormulaText(Direction direction, std::string_view text) override {
         SetCaption(direction == Direction::Forward ? m_form.lblCalcFrm1 : m_form.lblCalcFrm2, text);
@@ -41,13 +47,19 @@ class WindowConvertForm final : public conversion::ConvertForm {
     }
 
     Form1& m_form;
+    char32_t m_zeroDigit;
 };
 
 }  // namespace
 
 void Form1::cmdByteConvert_Click() {
-    WindowConvertForm form(*this);
-    conversion::RunConvert(form, m_regional.Current());
+    const conversion::RegionalNumberSettings settings = m_regional.Current();
+    WindowConvertForm form(*this, settings.zeroDigit);
+    conversion::RunConvert(form, settings);
+}
+
+void Form1::SetNumber(QLineEdit* box, std::string_view coreText) const {
+    box->setText(ToUserDigits(coreText, m_regional.Current().zeroDigit));
 }
 
 }  // namespace ombrelo::window

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -117,6 +118,9 @@ class Form1 : public QWidget {
     void lblOptCalc2_Click();
     // Step 4 (convert_click.cpp).
     void cmdByteConvert_Click();
+
+    // A number of the core written into a box, in the user's digits (locale_digits.h).
+    void SetNumber(QLineEdit* box, std::string_view coreText) const;
 
     // Selecting an option button from code runs its click handler inside the caller, as
     // the user's click would.

@@ -124,9 +124,9 @@ void Form1::optCalc1_Click() {
     Hide(lblCalc6);
     Empty(txtCalc1);
     Empty(lblCalc3);
-    SetText(txtCalc2, "0");
+    SetNumber(txtCalc2, "0");
     Empty(lblCalc6);
-    SetText(txtCalcDeci, "2");
+    SetNumber(txtCalcDeci, "2");
     MoveLeft(lblCalcDeci, kForwardDeciLabelLeft);
     MoveLeft(txtCalcDeci, kForwardDeciBoxLeft);
     Show(lblCalcDeci);
@@ -151,11 +151,11 @@ void Form1::optCalc2_Click() {
     GiveFocus(txtCalc2);
     Show(lblCalc5);
     Show(lblCalc6);
-    SetText(txtCalc1, "0");
+    SetNumber(txtCalc1, "0");
     Empty(lblCalc3);
     Empty(txtCalc2);
     Empty(lblCalc6);
-    SetText(txtCalcDeci, "2");
+    SetNumber(txtCalcDeci, "2");
     MoveLeft(lblCalcDeci, kReverseDeciLabelLeft);
     Show(lblCalcDeci);
     MoveLeft(txtCalcDeci, kReverseDeciBoxLeft);

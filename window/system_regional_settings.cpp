@@ -1,5 +1,7 @@
 #include "window/system_regional_settings.h"
 
+#include <string>
+
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -84,6 +86,11 @@ conversion::RegionalNumberSettings SystemRegionalSettings::FromLocale(const QLoc
     settings.groupSeparator = group.toStdString();
     settings.groupSizes = InferGroupSizes(sample, group);
     settings.negativePattern = InferNegativePattern(sample);
+    // Arabic-Indic in Egypt, extended Arabic-Indic in Iran, Devanagari in Nepal, ...
+    const std::u32string zero = sample.zeroDigit().toStdU32String();
+    if (zero.size() == 1 && QChar::isDigit(zero[0]) && QChar::digitValue(zero[0]) == 0) {
+        settings.zeroDigit = zero[0];
+    }
     // Qt has no leading-zero or default-decimals setting: keep the defaults (yes, 2).
     return settings;
 }

@@ -12,6 +12,7 @@
 
 #include "tests/window/form_driver.h"
 #include "window/number_label.h"
+#include "window/system_regional_settings.h"
 
 namespace ombrelo::window {
 namespace {
@@ -203,6 +204,41 @@ TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
                   c.forward ? "0.98" : "5,120.00");
         EXPECT_EQ(platform.errors.size(), 1U);
         platform.errors.clear();
+    }
+}
+
+// Convert under the settings the program reads from each locale. A locale with digits of its
+// own shows them in the boxes it fills and in the results, and reads them as typed; the amount's
+// point is "." whatever the locale.
+TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
+    const struct {
+        const char* locale;
+        const char* amount;  // as typed, into the forward box of "Meters <=> Millimeters"
+        const char* places;  // as typed
+        const char* result;
+        const char* reverseResult;  // of the "0" put into the hidden box
+        const char* zeroAndTwo;     // the hidden box's "0" and Decimal Places' "2", as shown
+    } cases[] = {
+        {"en_US", "-1234.56789", "2", "-1,234,567.89", "0.00", "02"},
+        {"de_DE", "-1234.56789", "2", "-1.234.567,89", "0,00", "02"},
+        {"fr_FR", "-1234.56789", "2", "-1\u202F234\u202F567,89", "0,00", "02"},
+        {"de_CH", "-1234.56789", "2", "-1\u2019234\u2019567.89", "0.00", "02"},
+        {"hi_IN", "-1234.56789", "2", "-12,34,567.89", "0.00", "02"},
+        {"ar_EG", "-١٢٣٤.٥٦٧٨٩", "٣", "-١٬٢٣٤٬٥٦٧٫٨٩٠", "٠٫٠٠٠", "٠٢"},
+        {"ar_EG", "12.5", "0", "١٢٬٥٠٠", "٠", "٠٢"},
+        {"fa_IR", "-۱۲۳۴.۵۶۷۸۹", "۲", "-۱٬۲۳۴٬۵۶۷٫۸۹", "۰٫۰۰", "۰۲"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.locale << " " << c.amount << " d=" << c.places);
+        regional.Set(SystemRegionalSettings(QLocale(QString::fromLatin1(c.locale))).Current());
+        Convert("Measurements (Metric <=> Metric)", 3, true, c.amount);
+        EXPECT_EQ(Text(form.txtCalc2) + Text(form.txtCalcDeci), c.zeroAndTwo);
+        TypeInto(form.txtCalcDeci, c.places);
+        Click(form.cmdByteConvert);
+        EXPECT_EQ(Caption(form.lblCalc3), c.result);
+        EXPECT_EQ(Caption(form.lblCalc6), c.reverseResult);
+        EXPECT_EQ(Caption(form.lblCalcFrm1), "(meters) × 1000");  // captions keep their digits
+        EXPECT_TRUE(platform.errors.empty());
     }
 }
 

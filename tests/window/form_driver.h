@@ -49,7 +49,15 @@ class FormTest : public ::testing::Test {
     // Keys go to the window that has the focus, and there to its focused control. Texts are
     // UTF-8, as the catalog's.
     static void Type(std::string_view text) {
-        QTest::keyClicks(static_cast<QWidget*>(nullptr), ToQString(text));
+        for (const QChar character : ToQString(text)) {
+            // keyClicks takes Latin-1 only: other characters, such as "١", come as a key's text.
+            if (character.unicode() < 0x80) {
+                QTest::keyClick(static_cast<QWidget*>(nullptr), character.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), Qt::Key_unknown,
+                                    QString(character), Qt::NoModifier);
+            }
+        }
     }
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);

@@ -14,6 +14,7 @@ struct LocaleCase {
     const char* groupSeparator;
     std::vector<int> groupSizes;
     NegativePattern negativePattern;
+    char32_t zeroDigit = U'0';
 };
 
 TEST(SystemRegionalSettings, ReadsSeparatorsGroupingAndSignFromTheLocale) {
@@ -30,6 +31,10 @@ TEST(SystemRegionalSettings, ReadsSeparatorsGroupingAndSignFromTheLocale) {
         {"he_IL", ".", ",", {3}, NegativePattern::LeadingMinus},
         // Spanish writes 1234 ungrouped but 12345 grouped; the rules group from four digits.
         {"es_ES", ",", ".", {3}, NegativePattern::LeadingMinus},
+        // Digits of their own, with the separators written beside them.
+        {"ar_EG", "\u066B", "\u066C", {3}, NegativePattern::LeadingMinus, U'\u0660'},
+        {"fa_IR", "\u066B", "\u066C", {3}, NegativePattern::LeadingMinus, U'\u06F0'},
+        {"ne_NP", ".", ",", {3, 2}, NegativePattern::LeadingMinus, U'\u0966'},
     };
     for (const LocaleCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -39,6 +44,7 @@ TEST(SystemRegionalSettings, ReadsSeparatorsGroupingAndSignFromTheLocale) {
         EXPECT_EQ(settings.groupSeparator, c.groupSeparator);
         EXPECT_EQ(settings.groupSizes, c.groupSizes);
         EXPECT_EQ(settings.negativePattern, c.negativePattern);
+        EXPECT_EQ(settings.zeroDigit, c.zeroDigit);
         EXPECT_TRUE(settings.leadingZero);
         EXPECT_EQ(settings.defaultDecimals, 2);
     }

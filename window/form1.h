@@ -11,6 +11,7 @@
 #include "window/platform.h"
 
 class QButtonGroup;
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -123,6 +124,23 @@ class Form1 : public QWidget {
     void Select(QRadioButton* option);
     using Handler = void (Form1::*)();
     std::vector<std::pair<const QRadioButton*, Handler>> m_optionClickHandlers;
+
+    // --- Side panels, window commands and keyboard reach ------------------------------
+    // (side_panels.cpp, keyboard_reach.cpp)
+  protected:
+    void closeEvent(QCloseEvent* event) override;  // closing the window is Exit
+    bool focusNextPrevChild(bool next) override;   // Tab passes over what a panel hides
+
+  private:
+    void cmdAbout_Click();
+    void cmdNew_Click();
+    void cmdClearAll_Click();
+    void cmdExit_Click();
+    void guardKeyboardReach();  // run after every handler is connected
+    // Beneath an open panel: in steps 1 to 3 while the calculator, What's New or About is shown.
+    bool IsCovered(const QWidget* control) const;
+    std::vector<QWidget*> m_tabOrder;  // the focusable controls by tab index
+    // -----------------------------------------------------------------------------------
 
     Dispatcher m_dispatcher;
     const conversion::RegionalSettingsSource& m_regional;

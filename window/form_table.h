@@ -74,11 +74,13 @@ struct ControlRow {
     FontSpec font = kDefaultFont;
     Paint paint = Paint::Standard;
     Align align = Align::Left;
-    bool border = false;                // labels: a single-line border
-    int maxLength = 0;                  // text boxes: 0 is unlimited
-    bool readOnly = false;              // multi-line text boxes
-    bool verticalScrollBar = false;     // multi-line text boxes
-    std::string_view accessibleName{};  // text boxes and the combo box: what they hold
+    bool border = false;                       // labels: a single-line border
+    int maxLength = 0;                         // text boxes: 0 is unlimited
+    bool readOnly = false;                     // multi-line text boxes
+    bool verticalScrollBar = false;            // multi-line text boxes
+    std::string_view accessibleName{};         // a control no label names: what it holds
+    std::string_view accessibleDescription{};  // what a text box holds, beside its label's name
+    std::string_view buddy{};  // labels: the control this label names for screen readers
     std::span<const std::string_view> (*items)() = nullptr;  // combo box: its list
     int intervalMs = 0;                                      // timer
 };

@@ -80,6 +80,13 @@ void Form1::connectHandlers() {
 
     // Step 4.
     onClick(cmdByteConvert, &Form1::cmdByteConvert_Click);
+
+    // Side panels and window commands; then the keyboard's reach, which must come last.
+    onClick(cmdAbout, &Form1::cmdAbout_Click);
+    onClick(cmdNew, &Form1::cmdNew_Click);
+    onClick(cmdClearAll, &Form1::cmdClearAll_Click);
+    onClick(cmdExit, &Form1::cmdExit_Click);
+    guardKeyboardReach();
 }
 
 }  // namespace ombrelo::window

@@ -146,8 +146,9 @@ TEST_F(Form1Test, AccessKeysClickTheirEnabledButtons) {
     };
     const Case cases[] = {
         {m_form.cmdSelect, Qt::Key_S}, {m_form.cmdClearAll, Qt::Key_C},
-        {m_form.cmdExit, Qt::Key_E},   {m_form.cmdCalcu, Qt::Key_U},
+        {m_form.cmdExit, Qt::Key_E},   {m_form.cmdNew, Qt::Key_W},
         {m_form.cmdNew, Qt::Key_W},    {m_form.cmdAbout, Qt::Key_A},
+        {m_form.cmdAbout, Qt::Key_A},  {m_form.cmdCalcu, Qt::Key_U},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button->objectName().toStdString());

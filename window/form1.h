@@ -1,18 +1,22 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include <QWidget>
 
+#include "calculator/calculator_engine.h"
 #include "conversion/regional_settings.h"
+#include "window/calculator_display.h"
 #include "window/dispatcher.h"
 #include "window/platform.h"
 
 class QButtonGroup;
 class QCloseEvent;
 class QComboBox;
+class QKeyEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -119,6 +123,23 @@ class Form1 : public QWidget {
     // Step 4 (convert_click.cpp).
     void cmdByteConvert_Click();
 
+    // Calculator panel and its keys (calculator_panel.cpp). Character codes are Unicode code
+    // points, key codes the platform's virtual-key codes (calculator_keys.h); a handler sets
+    // the code it was given to 0 once it has taken the key.
+    void cmdCalcu_Click();
+    void cmdCalcuHide1_Click();
+    void cmdCalcuHide2_Click();
+    void HideCalculatorPanel();  // the steps every way of closing the panel shares
+    void txtDisplay_KeyPress(char32_t& KeyAscii);
+    void txtDisplay_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift);
+    void Form_KeyPress(char32_t& KeyAscii);
+    void Form_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift);
+    void txtDisplay_Change();
+    void txtDisplay_GotFocus();
+    // A key event on a control of the open calculator panel, turned into the handlers above;
+    // true when the control must not see it.
+    bool CalculatorKeyEvent(QWidget* control, const QKeyEvent& event);
+
     // Selecting an option button from code runs its click handler inside the caller, as
     // the user's click would.
     void Select(QRadioButton* option);
@@ -144,6 +165,15 @@ class Form1 : public QWidget {
 
     Dispatcher m_dispatcher;
     const conversion::RegionalSettingsSource& m_regional;
+    CalculatorDisplayBox m_displayBox{txtDisplay, m_dispatcher.platform()};
+    calculator::CalculatorEngine m_calculator{m_displayBox, m_regional};
+    // The application-wide signal that tells the display it got the focus; cut before the
+    // controls go, since the window's members are gone by the time Qt deletes its children.
+    QMetaObject::Connection m_focusChanged;
 };
+
+// The captions that carry a panel's state on its button.
+inline constexpr std::string_view kCalculatorCaption = "Calc&ulator";
+inline constexpr std::string_view kBackCaption = "Back";
 
 }  // namespace ombrelo::window

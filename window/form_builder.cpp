@@ -134,6 +134,7 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(&parent);
             if (row.maxLength > 0) box->setMaxLength(row.maxLength);
+            box->setReadOnly(row.readOnly);
             box->setAlignment(ToQt(row.align) | Qt::AlignVCenter);
             box->setText(text);
             return box;

@@ -70,7 +70,9 @@ constexpr auto kRows = std::to_array<ControlRow>({
     // The calculator panel.
     {.name = "cmdCalcuHide2", .kind = K::CommandButton, .container = "frmCalcu", .text = "Hide (Erase Answer)", .left = 1440, .top = 4680, .width = 1695, .height = 255, .tabIndex = 63},
     {.name = "cmdCalcuHide1", .kind = K::CommandButton, .container = "frmCalcu", .text = "Hide (Store Answer)", .left = 1440, .top = 4320, .width = 1695, .height = 255, .tabIndex = 62},
-    {.name = "txtDisplay", .kind = K::TextBox, .container = "frmCalcu", .left = 1080, .top = 1200, .width = 2415, .height = 390, .tabIndex = 61, .align = Align::Right, .maxLength = 12, .accessibleName = "Calculator display", .accessibleDescription = "Calculator display"},
+    // Only the calculator's keys change the display: typing, pasting, cutting, dropping and
+    // undoing never edit it.
+    {.name = "txtDisplay", .kind = K::TextBox, .container = "frmCalcu", .left = 1080, .top = 1200, .width = 2415, .height = 390, .tabIndex = 61, .align = Align::Right, .maxLength = 12, .readOnly = true, .accessibleName = "Calculator display", .accessibleDescription = "Calculator display"},
     {.name = "cmdNumber", .index = 0, .kind = K::CommandButton, .container = "frmCalcu", .text = "0", .left = 1560, .top = 3240, .width = 375, .height = 375, .tabIndex = 60},
     {.name = "cmdNumber", .index = 1, .kind = K::CommandButton, .container = "frmCalcu", .text = "1", .left = 1080, .top = 1800, .width = 375, .height = 375, .tabIndex = 59},
     {.name = "cmdNumber", .index = 2, .kind = K::CommandButton, .container = "frmCalcu", .text = "2", .left = 1560, .top = 1800, .width = 375, .height = 375, .tabIndex = 58},

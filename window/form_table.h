@@ -76,7 +76,7 @@ struct ControlRow {
     Align align = Align::Left;
     bool border = false;                       // labels: a single-line border
     int maxLength = 0;                         // text boxes: 0 is unlimited
-    bool readOnly = false;                     // multi-line text boxes
+    bool readOnly = false;                     // text boxes: selectable and copyable, not editable
     bool verticalScrollBar = false;            // multi-line text boxes
     std::string_view accessibleName{};         // a control no label names: what it holds
     std::string_view accessibleDescription{};  // what a text box holds, beside its label's name

@@ -18,8 +18,6 @@ namespace ombrelo::window {
 
 namespace {
 
-constexpr std::string_view kBack = "Back";
-
 // Opens the panel and locks out the buttons of the other two, or undoes that, as the caption
 // says; any other caption does nothing. No focus is given: one left inside the closing panel
 // goes to its button, since Qt would otherwise send it on to whatever comes next in the chain.
@@ -30,8 +28,8 @@ void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox*
         Show(panel);
         for (QPushButton* other : others)
             Disable(other);
-        SetCaption(button, kBack);
-    } else if (caption == kBack) {
+        SetCaption(button, kBackCaption);
+    } else if (caption == kBackCaption) {
         if (panel->isAncestorOf(QApplication::focusWidget())) GiveFocus(button);
         Hide(panel);
         for (QPushButton* other : others)

@@ -1,7 +1,8 @@
-"""Waits until the window shows labels with the expected texts, read over the accessibility bus.
+"""Waits until the window shows objects with the expected names, read over the accessibility bus.
 
-A label's text is its accessible name. Exits 0 when every expected text is on a showing label
-of the window, 1 when the time runs out (printing the texts it did find).
+Every showing object counts: a label by its text, a button by its caption, a text box by its
+name. Exits 0 once every --expect name is shown and no --absent one is, 1 when the time runs
+out (printing the names it did find).
 """
 import argparse
 import sys
@@ -21,36 +22,38 @@ def find_window(title):
     return None
 
 
-def showing_labels(node, texts):
+def showing_names(node, names):
     for child in node:
         if child is None:
             continue
         if not child.getState().contains(pyatspi.STATE_SHOWING):
             continue
-        if child.getRole() == pyatspi.ROLE_LABEL:
-            texts.append(child.name)
-        showing_labels(child, texts)
-    return texts
+        names.append(child.name)
+        showing_names(child, names)
+    return names
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--window", required=True)
     parser.add_argument("--expect", action="append", default=[])
+    parser.add_argument("--absent", action="append", default=[])
     parser.add_argument("--timeout", type=float, default=20)
     args = parser.parse_args()
 
     deadline = time.monotonic() + args.timeout
-    texts = []
+    names = []
     while time.monotonic() < deadline:
         window = find_window(args.window)
         if window is not None:
-            texts = showing_labels(window, [])
-            if all(expected in texts for expected in args.expect):
-                print("found", args.expect, "among", texts)
+            names = showing_names(window, [])
+            if all(name in names for name in args.expect) and not any(
+                name in names for name in args.absent
+            ):
+                print("found", args.expect, "without", args.absent, "among", names)
                 return 0
         time.sleep(0.5)
-    print("expected", args.expect, "on showing labels; found", texts, file=sys.stderr)
+    print("expected", args.expect, "without", args.absent, "; found", names, file=sys.stderr)
     return 1
 
 

@@ -207,6 +207,7 @@ TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
             if (!shown) expected.clear();
         }
         EXPECT_EQ(accessible->text(QAccessible::Name), expected);
+        EXPECT_EQ(accessible->text(QAccessible::Description), Q(r.accessibleDescription));
     }
 
     m_form.cmdAbout->setText(QStringLiteral("Back"));

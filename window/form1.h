@@ -103,6 +103,9 @@ class Form1 : public QWidget {
     QPlainTextEdit* txtNew = nullptr;
     QPlainTextEdit* txtAbout = nullptr;
 
+    // The calculator behind the panel, for reading its state.
+    const calculator::CalculatorEngine& Calculator() const { return m_calculator; }
+
   private:
     void buildControls();    // form1.cpp: the table turned into widgets
     void connectHandlers();  // window_events.cpp: every entry point through the dispatcher

@@ -66,11 +66,7 @@ void SendKeys(std::string_view sequence) {
         std::size_t length = 1;
         while (length < sequence.size() && (sequence[length] & 0xC0) == 0x80)
             ++length;
-        const QString text = QString::fromUtf8(sequence.data(), static_cast<qsizetype>(length));
-        const char ascii = text.size() == 1 ? text.front().toLatin1() : '\0';
-        const Qt::Key key =
-            ascii >= ' ' && ascii < 0x7f ? QTest::asciiToKey(ascii) : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, focus, key, text, Qt::NoModifier);
+        TypeText(focus, QString::fromUtf8(sequence.data(), static_cast<qsizetype>(length)));
         sequence.remove_prefix(length);
     }
 }

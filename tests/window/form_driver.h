@@ -25,6 +25,20 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace ombrelo::window {
 
+// Types each character of the text as its own key, whatever its script (QTest::keyClicks takes
+// Latin-1 only), to the given control or, with none, to the one that has the focus.
+inline void TypeText(QWidget* control, const QString& text) {
+    for (const char32_t character : text.toUcs4()) {
+        const QString typed = QString::fromUcs4(&character, 1);
+        const Qt::Key key = character >= U' ' && character < 0x7F
+                                ? QTest::asciiToKey(static_cast<char>(character))
+                                : Qt::Key_unknown;
+        QWidget* target = control != nullptr ? control : QApplication::focusWidget();
+        if (target == nullptr) return;
+        QTest::sendKeyEvent(QTest::Click, target, key, typed, Qt::NoModifier);
+    }
+}
+
 // A shown, active window under fixed regional settings: "." decimal, "," in groups of three.
 class FormTest : public ::testing::Test {
   protected:

@@ -28,7 +28,7 @@ Form1::Form1(Platform& platform, const conversion::RegionalSettingsSource& regio
 // first, in the order ~QObject would take them, while the dispatcher and the engine live.
 Form1::~Form1() {
     QObject::disconnect(m_focusChanged);
-    m_tabOrder.clear();
+    m_tabOrder.clear();  // Tab falls back to Qt's own chain while the controls go
     const QObjectList controls = children();
     for (QObject* control : controls)
         delete control;

@@ -41,7 +41,8 @@ class ArrowKeyFocusMend final : public QObject {
   public:
     explicit ArrowKeyFocusMend(QObject* parent) : QObject(parent) {}
 
-    // After the button's click handler is connected, so this sees the focus it left.
+    // Called once the button's click handler is connected: this slot then runs after the
+    // handler and sees the focus it left.
     void Watch(QAbstractButton* option) {
         option->installEventFilter(this);
         connect(option, &QAbstractButton::clicked, this, [this] {

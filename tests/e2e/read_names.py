@@ -1,7 +1,7 @@
 """Waits until the window shows objects with the expected names, read over the accessibility bus.
 
 Every showing object counts: a label by its text, a button by its caption, a text box by its
-name. Exits 0 once every --expect name is shown and no --absent one is, 1 when the time runs
+name and as "name=text". Exits 0 once every --expect name is shown and no --absent one is, 1 when the time runs
 out (printing the names it did find).
 """
 import argparse
@@ -29,6 +29,10 @@ def showing_names(node, names):
         if not child.getState().contains(pyatspi.STATE_SHOWING):
             continue
         names.append(child.name)
+        if child.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY):
+            # A text box also counts as "name=text", so a flow can read what it holds.
+            text = child.queryText()
+            names.append(child.name + "=" + text.getText(0, text.characterCount))
         showing_names(child, names)
     return names
 

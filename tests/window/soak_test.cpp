@@ -161,6 +161,9 @@ class Soak : public FormTest {
         }
     }
 
+    bool PanelOpen() const {
+        return form.frmCalcu->isVisible() || form.frmNew->isVisible() || form.frmAbout->isVisible();
+    }
     bool PanelHasFocus() const {
         return form.frmCalcu->isVisible() &&
                form.frmCalcu->isAncestorOf(QApplication::focusWidget());
@@ -187,6 +190,27 @@ class Soak : public FormTest {
                  if (form.lblOptCalc2->isVisible()) Click(form.lblOptCalc2);
              }},
             {"move key", 6, [this] { Press(Pick(kMoveKeys)); }},
+            // Straight to a direction of some formula, so the boxes of step 3 see their share.
+            {"choose direction", 6,
+             [this] {
+                 for (QPushButton* back : {form.cmdCalcu, form.cmdNew, form.cmdAbout}) {
+                     if (back->text() == "Back") Click(back);
+                 }
+                 const int area = std::uniform_int_distribution(0, 7)(m_random);
+                 Enter(form.Combo1->lineEdit(), form.Combo1->itemText(area));
+                 Click(form.cmdSelect);
+                 if (const auto options = Usable<QRadioButton>(); !options.empty())
+                     Click(Pick(options));
+                 if (form.optCalc1->isVisible()) Click(Chance(50) ? form.optCalc1 : form.optCalc2);
+                 if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+                     Enter(box, Chance(5) ? MegabyteOfDigits() : Pick(kAmounts));
+                 }
+             }},
+            {"convert", 6,
+             [this] {
+                 if (form.cmdByteConvert->isVisible() && form.cmdByteConvert->isEnabled())
+                     Click(form.cmdByteConvert);
+             }},
             {"access key", 1,
              [this] {
                  QTest::keyClick(form.windowHandle(), Pick(kAccessKeys), Qt::AltModifier);

@@ -1,6 +1,7 @@
 #include "calculator/calculator_engine.h"
 
 #include "conversion/number_text.h"
+#include "conversion/run_time_error.h"
 
 namespace ombrelo::calculator {
 
@@ -16,30 +17,52 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
 
+using conversion::DigitRounding;
+
 // The value in this form with as many significant digits as the display holds, or "" when
 // none fits.
-std::string FitInForm(double value, NumberForm form, const RegionalNumberSettings& settings) {
+std::string FitInForm(double value, NumberForm form, const RegionalNumberSettings& settings,
+                      DigitRounding rounding) {
     for (int digits = 14; digits >= 1; --digits) {
-        std::string text = conversion::WriteNumber(value, digits, form, settings);
+        std::string text = conversion::WriteNumber(value, digits, form, settings, rounding);
         if (DisplayLength(text) <= kMaxLength) return text;
     }
     return {};
 }
 
-// The text of a result as the display can hold it. A result whose full text is too long keeps
-// the form (positional or exponent) it would have been written in and loses significant
-// digits, never integer digits or its exponent: 1/3 -> 0.3333333333, 1.52415787501905E+16 ->
-// 1.524158E+16. A positional number whose integer digits alone do not fit goes to exponent form:
-// 123456789012345 -> 1.234568E+14.
+// Keeps the form (positional or exponent) the full text would have been written in and loses
+// significant digits, never integer digits or its exponent; a positional number whose integer
+// digits alone do not fit goes to exponent form. One digit in exponent form ("-1E-308") always
+// fits, so the text is never empty.
+std::string FitToDisplay(double value, const RegionalNumberSettings& settings,
+                         DigitRounding rounding) {
+    const NumberForm chosen = conversion::ChooseNumberForm(value, 15);
+    std::string text = FitInForm(value, chosen, settings, rounding);
+    if (text.empty() && chosen == NumberForm::Positional) {
+        text = FitInForm(value, NumberForm::Exponent, settings, rounding);
+    }
+    return text;
+}
+
+bool ReadsBack(const std::string& text, const RegionalNumberSettings& settings) {
+    try {
+        conversion::ParseNumber(text, settings);
+        return true;
+    } catch (const conversion::RunTimeError&) {
+        return false;
+    }
+}
+
+// The text of a result as the display can hold it, rounded as every shown result is: the
+// 15-digit form, half away from zero. 1/3 -> 0.3333333333, 1.52415787501905E+16 ->
+// 1.524158E+16, 123456789012345 -> 1.234568E+14.
 std::string ResultText(double value, const RegionalNumberSettings& settings) {
     std::string text = conversion::NumberToText(value, settings);
     if (DisplayLength(text) <= kMaxLength) return text;
-    const NumberForm chosen = conversion::ChooseNumberForm(value, 15);
-    text = FitInForm(value, chosen, settings);
-    if (text.empty() && chosen == NumberForm::Positional) {
-        text = FitInForm(value, NumberForm::Exponent, settings);
-    }
-    // One digit in exponent form ("-1E-308") always fits, so text is never left empty.
+    text = FitToDisplay(value, settings, DigitRounding::HalfAwayFromZero);
+    // Rounding up may pass the largest double (-1.79769E+308 to five digits is -1.7977E+308),
+    // a text the next Equals could not read: cut the digits there instead.
+    if (!ReadsBack(text, settings)) text = FitToDisplay(value, settings, DigitRounding::TowardZero);
     return text;
 }
 

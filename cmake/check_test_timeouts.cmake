@@ -1,5 +1,5 @@
 # Fails when a CTest test of the build tree could hang CI: every test needs a TIMEOUT, at most
-# 60 seconds unless it is an end-to-end or fuzz test.
+# 60 seconds unless it is an end-to-end test or a random-input one (fuzz, soak).
 #   cmake -DCTEST=<ctest> -DBUILD_DIR=<build tree> -P check_test_timeouts.cmake
 execute_process(COMMAND ${CTEST} --test-dir ${BUILD_DIR} --show-only=json-v1
   OUTPUT_VARIABLE listing RESULT_VARIABLE status)
@@ -29,7 +29,7 @@ foreach(i RANGE ${last})
   endif()
   if(timeout STREQUAL "")
     list(APPEND faults "${name}: no TIMEOUT")
-  elseif(timeout GREATER 60 AND NOT labels MATCHES "\"(e2e|fuzz)\"")
+  elseif(timeout GREATER 60 AND NOT labels MATCHES "\"(e2e|fuzz|soak)\"")
     list(APPEND faults "${name}: TIMEOUT ${timeout} over 60 s")
   endif()
 endforeach()

@@ -218,6 +218,46 @@ int ClampSignificant(int significantDigits) {
     return std::clamp(significantDigits, 1, 17);
 }
 
+// Keeps the first `keep` digits, as decimal digits: half away from zero (0.125 to two digits
+// gives 0.13) or cut. A `keep` of 0 leaves 1 or 0 at the next power of ten; below 0, zero.
+void RoundDigits(SignificantDigits& number, int keep, DigitRounding rounding) {
+    if (number.count <= keep) return;
+    if (keep < 0) {
+        number.count = 0;
+        return;
+    }
+    const auto at = [&number](int i) -> char& {
+        return number.digits[static_cast<std::size_t>(i)];
+    };
+    const bool up = rounding == DigitRounding::HalfAwayFromZero && at(keep) >= '5';
+    number.count = keep;
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && at(i) == '9')
+            --i;
+        if (i >= 0) {
+            ++at(i);
+            number.count = i + 1;
+        } else {
+            at(0) = '1';
+            number.count = 1;
+            ++number.exponent;
+        }
+    }
+    while (number.count > 1 && at(number.count - 1) == '0')
+        --number.count;
+}
+
+// Fewer than 15 digits are taken from the 15-digit form, the one every other rule rounds
+// from, so 166666666666.5 (999999999999 / 6) shortens to 166666666667 and not to the nearest
+// 12-digit neighbour of the binary value.
+SignificantDigits ShortenedDigits(double value, int significantDigits, DigitRounding rounding) {
+    const int digits = ClampSignificant(significantDigits);
+    SignificantDigits number = RoundToSignificant(value, std::max(digits, 15));
+    RoundDigits(number, digits, rounding);
+    return number;
+}
+
 NumberForm FormOf(const SignificantDigits& number) {
     if (number.count == 0) return NumberForm::Positional;
     return number.exponent > -5 && number.exponent < 15 ? NumberForm::Positional
@@ -503,13 +543,13 @@ std::string NumberToText(std::int64_t whole) {
 
 NumberForm ChooseNumberForm(double value, int significantDigits) {
     if (!std::isfinite(value)) return NumberForm::Positional;
-    return FormOf(RoundToSignificant(value, ClampSignificant(significantDigits)));
+    return FormOf(ShortenedDigits(value, significantDigits, DigitRounding::HalfAwayFromZero));
 }
 
 std::string WriteNumber(double value, int significantDigits, NumberForm form,
-                        const RegionalNumberSettings& settings) {
+                        const RegionalNumberSettings& settings, DigitRounding rounding) {
     if (!std::isfinite(value)) return NonFiniteText(value);
-    return WriteSignificant(RoundToSignificant(value, ClampSignificant(significantDigits)), form,
+    return WriteSignificant(ShortenedDigits(value, significantDigits, rounding), form,
                             settings.decimalSeparator);
 }
 
@@ -519,37 +559,14 @@ std::string FormatFixed(double value, int decimals, const RegionalNumberSettings
     // Only reachable when a caller skipped the fault test; the value is beyond every range.
     if (!std::isfinite(value)) throw MakeRunTimeError(kOverflow);
 
-    const SignificantDigits number = RoundToSignificant(value, 15);
-    // Room for a carry into a new first digit.
-    std::array<char, 18> digits{};
-    int count = 0;
-    int e = number.exponent;
+    SignificantDigits number = RoundToSignificant(value, 15);
     if (number.count > 0) {
         // Digits whose power of ten is at least -decimals survive.
-        const int keep = e + decimals + 1;
-        if (keep >= number.count) {
-            count = number.count;
-            std::copy_n(number.digits.begin(), count, digits.begin());
-        } else if (keep >= 0) {
-            count = keep;
-            std::copy_n(number.digits.begin(), count, digits.begin());
-            if (number.digits[static_cast<std::size_t>(keep)] >= '5') {
-                int i = count - 1;
-                for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
-                    digits[static_cast<std::size_t>(i)] = '0';
-                }
-                if (i >= 0) {
-                    ++digits[static_cast<std::size_t>(i)];
-                } else {
-                    std::copy_backward(digits.begin(), digits.begin() + count,
-                                       digits.begin() + count + 1);
-                    digits[0] = '1';
-                    ++count;
-                    ++e;
-                }
-            }
-        }
+        RoundDigits(number, number.exponent + decimals + 1, DigitRounding::HalfAwayFromZero);
     }
+    const std::array<char, 17>& digits = number.digits;
+    const int count = number.count;
+    const int e = number.exponent;
     const auto digitAt = [&](int power) {
         const int i = e - power;
         return count > 0 && i >= 0 && i < count ? digits[static_cast<std::size_t>(i)] : '0';

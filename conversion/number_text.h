@@ -42,10 +42,15 @@ enum class NumberForm { Positional, Exponent };
 // The form NumberToText would use for this value at this many significant digits.
 NumberForm ChooseNumberForm(double value, int significantDigits);
 
+// How a count of fewer than 15 significant digits is reached from the 15-digit form.
+enum class DigitRounding { HalfAwayFromZero, TowardZero };
+
 // NumberToText's writing with a chosen count of significant digits (1 to 17) and a chosen
-// form; NumberToText(v, s) == WriteNumber(v, 15, ChooseNumberForm(v, 15), s).
+// form; NumberToText(v, s) == WriteNumber(v, 15, ChooseNumberForm(v, 15), s). Below 15 digits
+// the 15-digit form is rounded as decimal digits: 166666666666.5 to 12 gives 166666666667.
 std::string WriteNumber(double value, int significantDigits, NumberForm form,
-                        const RegionalNumberSettings& settings);
+                        const RegionalNumberSettings& settings,
+                        DigitRounding rounding = DigitRounding::HalfAwayFromZero);
 
 // The value's 15-significant-digit form rounded half away from zero to `decimals` places,
 // grouped, never in exponent form; -1 means the regional default. 1.005, 2 -> "1.01".

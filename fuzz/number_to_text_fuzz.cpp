@@ -1,6 +1,7 @@
 // First byte: a regional format; second: decimal places and where the value comes from; then
 // either eight bytes of a double or a text read by the leading-number rule. Checks the shape
 // of what the writing rules produce and that it reads back.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -21,11 +22,27 @@ using namespace ombrelo::conversion;
 using ombrelo::fuzz::IsDigit;
 using ombrelo::fuzz::Require;
 
-// The value at `digits` significant digits, by the C library.
+// The value at `digits` significant digits, by the C library; below 15 digits the C library's
+// 15-digit form is shortened by hand, half away from zero, as the shown texts are.
 double RoundedBy(double value, int digits) {
     char printed[64];
-    std::snprintf(printed, sizeof printed, "%.*e", digits - 1, value);
-    return std::strtod(printed, nullptr);
+    std::snprintf(printed, sizeof printed, "%.*e", std::max(digits, 15) - 1, value);
+    if (digits >= 15) return std::strtod(printed, nullptr);
+    char* const first = printed + (printed[0] == '-' ? 1 : 0);  // "d.dddddddddddddde+XX"
+    char* const exponent = std::strchr(first, 'e');
+    const bool up = first[digits + 1] >= '5';  // the first dropped digit, past the point
+    std::memset(first + digits + 1, '0', static_cast<std::size_t>(exponent - first - digits - 1));
+    double rounded = std::strtod(printed, nullptr);
+    if (up) {
+        const double unit = std::pow(10.0, std::atoi(exponent + 1) - digits + 1);
+        // Adding the unit in decimal text would be exact; a double sum is close enough to be
+        // read back to the same shortened value.
+        char bumped[64];
+        std::snprintf(bumped, sizeof bumped, "%.*e", digits - 1,
+                      std::fabs(rounded) + unit * 0.999999);
+        rounded = std::copysign(std::strtod(bumped, nullptr), value);
+    }
+    return rounded;
 }
 
 std::size_t CountDigits(std::string_view text) {

@@ -159,6 +159,9 @@ constexpr KeyCase kPointCases[] = {
     {"999999999999+.9=", "1E+12", 999999999999.9, 0, true, "", 0},
     {"999999999999-.001=", "999999999999", 999999999998.999, 0, true, "", 0},
     {"1/1024=", "0.0009765625", 1.0 / 1024, 0, true, "", 0},
+    // Shortened from the 15-digit form, half away from zero: 166666666666.5, 0.12345678125.
+    {"999999999999/6=", "166666666667", 999999999999.0 / 6, 0, true, "", 0},
+    {".12345678125=", "0.1234567813", 0.12345678125, 0, true, "", 0},
     // Errors leave everything as it was before the Equals; the calculator goes on working.
     {"7/0=", "0", 7, 4, false, "11", 0},
     {"0/0=", "0", 0, 4, false, "6", 0},
@@ -207,6 +210,17 @@ constexpr KeyCase kPointCases[] = {
 
 TEST(CalculatorEngine, KeySequencesUnderPointSettings) {
     RunKeyCases(PointSettings(), kPointCases);
+}
+
+// -1.797693134E+308 to five digits would round past the largest double; the display keeps a
+// text the next Equals can read.
+TEST(CalculatorEngine, ResultNearTheLargestNegativeDoubleReadsBack) {
+    std::string keys = "~1.797693134";
+    for (int i = 0; i < 28; ++i)
+        keys += "x100000000000";  // 28 x 11 = 308 powers of ten
+    keys += "==";
+    const KeyCase cases[] = {{keys, "-1.7976E+308", -1.7976E+308, 0, true, "", 0}};
+    RunKeyCases(PointSettings(), cases);
 }
 
 constexpr KeyCase kCommaCases[] = {

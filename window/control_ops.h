@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,6 +44,11 @@ inline std::string Caption(const QAbstractButton* button) {
 }
 inline void SetCaption(QLabel* label, std::string_view caption) {
     label->setText(ToQString(caption));
+    // The control this label names for screen readers is announced by the new caption.
+    if (QWidget* named = label->buddy()) {
+        QAccessibleEvent renamed(named, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 inline void SetCaption(QAbstractButton* button, std::string_view caption) {
     button->setText(ToQString(caption));
@@ -57,6 +63,12 @@ inline std::string Text(const QComboBox* combo) {
 }
 inline void SetText(QLineEdit* box, std::string_view text) {
     box->setText(ToQString(text));
+}
+// The field takes any text; one that is no item of the list leaves no item selected.
+inline void SetText(QComboBox* combo, std::string_view text) {
+    const QString value = ToQString(text);
+    combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    combo->setEditText(value);
 }
 
 inline bool IsSelected(const QRadioButton* option) {

@@ -23,7 +23,16 @@ Form1::Form1(Platform& platform, const conversion::RegionalSettingsSource& regio
     connectHandlers();
 }
 
-Form1::~Form1() = default;
+// Qt deletes a widget's children only after the subclass's members are gone, and deleting the
+// focused control moves the focus and may send signals into handlers. So the controls go
+// first, in the order ~QObject would take them, while the dispatcher and the engine live.
+Form1::~Form1() {
+    QObject::disconnect(m_focusChanged);
+    m_tabOrder.clear();  // Tab falls back to Qt's own chain while the controls go
+    const QObjectList controls = children();
+    for (QObject* control : controls)
+        delete control;
+}
 
 void Form1::buildControls() {
     const BuiltForm form = BuildForm(*this, FormWindow(), FormRows());

@@ -7,12 +7,16 @@
 
 #include <QWidget>
 
+#include "calculator/calculator_engine.h"
 #include "conversion/regional_settings.h"
+#include "window/calculator_display.h"
 #include "window/dispatcher.h"
 #include "window/platform.h"
 
 class QButtonGroup;
+class QCloseEvent;
 class QComboBox;
+class QKeyEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -99,6 +103,9 @@ class Form1 : public QWidget {
     QPlainTextEdit* txtNew = nullptr;
     QPlainTextEdit* txtAbout = nullptr;
 
+    // The calculator behind the panel, for reading its state.
+    const calculator::CalculatorEngine& Calculator() const { return m_calculator; }
+
   private:
     void buildControls();    // form1.cpp: the table turned into widgets
     void connectHandlers();  // window_events.cpp: every entry point through the dispatcher
@@ -119,6 +126,23 @@ class Form1 : public QWidget {
     // Step 4 (convert_click.cpp).
     void cmdByteConvert_Click();
 
+    // Calculator panel and its keys (calculator_panel.cpp). Character codes are Unicode code
+    // points, key codes the platform's virtual-key codes (calculator_keys.h); a handler sets
+    // the code it was given to 0 once it has taken the key.
+    void cmdCalcu_Click();
+    void cmdCalcuHide1_Click();
+    void cmdCalcuHide2_Click();
+    void HideCalculatorPanel();  // the steps every way of closing the panel shares
+    void txtDisplay_KeyPress(char32_t& KeyAscii);
+    void txtDisplay_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift);
+    void Form_KeyPress(char32_t& KeyAscii);
+    void Form_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift);
+    void txtDisplay_Change();
+    void txtDisplay_GotFocus();
+    // A key event on a control of the open calculator panel, turned into the handlers above;
+    // true when the control must not see it.
+    bool CalculatorKeyEvent(QWidget* control, const QKeyEvent& event);
+
     // A number of the core written into a box, in the user's digits (locale_digits.h).
     void SetNumber(QLineEdit* box, std::string_view coreText) const;
 
@@ -128,8 +152,34 @@ class Form1 : public QWidget {
     using Handler = void (Form1::*)();
     std::vector<std::pair<const QRadioButton*, Handler>> m_optionClickHandlers;
 
+    // --- Side panels, window commands and keyboard reach ------------------------------
+    // (side_panels.cpp, keyboard_reach.cpp)
+  protected:
+    void closeEvent(QCloseEvent* event) override;  // closing the window is Exit
+    bool focusNextPrevChild(bool next) override;   // Tab passes over what a panel hides
+
+  private:
+    void cmdAbout_Click();
+    void cmdNew_Click();
+    void cmdClearAll_Click();
+    void cmdExit_Click();
+    void guardKeyboardReach();  // run after every handler is connected
+    // Beneath an open panel: in steps 1 to 3 while the calculator, What's New or About is shown.
+    bool IsCovered(const QWidget* control) const;
+    std::vector<QWidget*> m_tabOrder;  // the focusable controls by tab index
+    // -----------------------------------------------------------------------------------
+
     Dispatcher m_dispatcher;
     const conversion::RegionalSettingsSource& m_regional;
+    CalculatorDisplayBox m_displayBox{txtDisplay, m_dispatcher.platform(), m_regional};
+    calculator::CalculatorEngine m_calculator{m_displayBox, m_regional};
+    // The application-wide signal that tells the display it got the focus; cut before the
+    // controls go, since the window's members are gone by the time Qt deletes its children.
+    QMetaObject::Connection m_focusChanged;
 };
+
+// The captions that carry a panel's state on its button.
+inline constexpr std::string_view kCalculatorCaption = "Calc&ulator";
+inline constexpr std::string_view kBackCaption = "Back";
 
 }  // namespace ombrelo::window

@@ -1,5 +1,6 @@
 #include "window/form_builder.h"
 
+#include "window/accessible_controls.h"
 #include "window/frame_style.h"
 #include "window/number_label.h"
 #include "window/qt_text.h"
@@ -138,6 +139,7 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(&parent);
             if (row.maxLength > 0) box->setMaxLength(row.maxLength);
+            box->setReadOnly(row.readOnly);
             box->setAlignment(ToQt(row.align) | Qt::AlignVCenter);
             box->setText(text);
             return box;
@@ -285,6 +287,7 @@ void RegisterFontSubstitutes() {
 
 BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const ControlRow> rows) {
     RegisterFontSubstitutes();
+    RegisterAccessibleControls();
 
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
@@ -325,6 +328,7 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
                 combo->lineEdit()->setAccessibleName(ToQString(row.accessibleName));
             }
         }
+        widget->setAccessibleDescription(ToQString(row.accessibleDescription));
         widget->setEnabled(row.enabled);
         if (!row.visible) widget->setHidden(true);
         if (row.index >= 0) {
@@ -353,7 +357,12 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
 
     Stack(rows, objects);
     ChainTabOrder(rows, objects);
-    return BuiltForm(rows, std::move(objects), std::move(groups));
+    BuiltForm form(rows, std::move(objects), std::move(groups));
+    // A label names the control beside it for screen readers, by its caption as it changes.
+    for (const ControlRow& row : rows) {
+        if (!row.buddy.empty()) form.Get<QLabel>(row.name)->setBuddy(form.Get<QWidget>(row.buddy));
+    }
+    return form;
 }
 
 }  // namespace ombrelo::window

@@ -42,20 +42,20 @@ constexpr auto kRows = std::to_array<ControlRow>({
     {.name = "optForm1", .kind = K::OptionButton, .container = "frmChoose", .text = "Option1", .left = 120, .top = 360, .width = 2295, .height = 255, .tabIndex = 28, .paint = P::WhiteOnBlue},
 
     // Step 3: the calculation. Left column forward, right column reverse.
-    {.name = "txtCalcDeci", .kind = K::TextBox, .container = "frmCalc", .text = "2", .left = 3840, .top = 2160, .width = 375, .height = 285, .visible = false, .tabIndex = 40, .align = Align::Centre, .accessibleName = "Decimal places"},
-    {.name = "txtCalc2", .kind = K::TextBox, .container = "frmCalc", .left = 2640, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 18, .align = Align::Centre, .accessibleName = "Reverse amount"},
+    {.name = "txtCalcDeci", .kind = K::TextBox, .container = "frmCalc", .text = "2", .left = 3840, .top = 2160, .width = 375, .height = 285, .visible = false, .tabIndex = 40, .align = Align::Centre, .accessibleDescription = "Decimal places"},
+    {.name = "txtCalc2", .kind = K::TextBox, .container = "frmCalc", .left = 2640, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 18, .align = Align::Centre, .accessibleDescription = "Reverse amount"},
     {.name = "optCalc1", .kind = K::OptionButton, .container = "frmCalc", .left = 120, .top = 240, .width = 2055, .height = 255, .tabIndex = 16, .paint = P::WhiteOnBlue},
-    {.name = "txtCalc1", .kind = K::TextBox, .container = "frmCalc", .left = 360, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 13, .align = Align::Centre, .accessibleName = "Forward amount"},
+    {.name = "txtCalc1", .kind = K::TextBox, .container = "frmCalc", .left = 360, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 13, .align = Align::Centre, .accessibleDescription = "Forward amount"},
     {.name = "optCalc2", .kind = K::OptionButton, .container = "frmCalc", .left = 4250, .top = 240, .width = 200, .height = 255, .tabIndex = 17, .paint = P::WhiteOnBlue},
-    {.name = "lblCalcDeci", .kind = K::Label, .container = "frmCalc", .text = "Decimal Places", .left = 2640, .top = 2205, .width = 1095, .height = 195, .visible = false, .tabIndex = 39, .paint = P::WhiteOnBlue, .align = Align::Centre},
-    {.name = "lblOptCalc2", .kind = K::Label, .container = "frmCalc", .left = 2400, .top = 240, .width = 1815, .height = 255, .tabIndex = 38, .paint = P::WhiteOnBlue, .align = Align::Right},
+    {.name = "lblCalcDeci", .kind = K::Label, .container = "frmCalc", .text = "Decimal Places", .left = 2640, .top = 2205, .width = 1095, .height = 195, .visible = false, .tabIndex = 39, .paint = P::WhiteOnBlue, .align = Align::Centre, .buddy = "txtCalcDeci"},
+    {.name = "lblOptCalc2", .kind = K::Label, .container = "frmCalc", .left = 2400, .top = 240, .width = 1815, .height = 255, .tabIndex = 38, .paint = P::WhiteOnBlue, .align = Align::Right, .buddy = "optCalc2"},
     {.name = "Line1", .kind = K::Line, .container = "frmCalc", .left = 2280, .top = 240, .width = 0, .height = 2280, .paint = P::White},
     {.name = "lblCalc6", .kind = K::Label, .container = "frmCalc", .left = 2640, .top = 1800, .width = 1575, .height = 255, .visible = false, .tabIndex = 21, .align = Align::Centre, .border = true, .number = true},
     {.name = "lblCalc5", .kind = K::Label, .container = "frmCalc", .left = 2640, .top = 1440, .width = 1575, .height = 255, .visible = false, .tabIndex = 20, .paint = P::WhiteOnBlue, .align = Align::Centre},
-    {.name = "lblCalc4", .kind = K::Label, .container = "frmCalc", .left = 2520, .top = 600, .width = 1815, .height = 255, .visible = false, .tabIndex = 19, .paint = P::WhiteOnBlue, .align = Align::Centre},
+    {.name = "lblCalc4", .kind = K::Label, .container = "frmCalc", .left = 2520, .top = 600, .width = 1815, .height = 255, .visible = false, .tabIndex = 19, .paint = P::WhiteOnBlue, .align = Align::Centre, .buddy = "txtCalc2"},
     {.name = "lblCalc3", .kind = K::Label, .container = "frmCalc", .left = 360, .top = 1800, .width = 1575, .height = 255, .visible = false, .tabIndex = 15, .align = Align::Centre, .border = true, .number = true},
     {.name = "lblCalc2", .kind = K::Label, .container = "frmCalc", .left = 360, .top = 1440, .width = 1575, .height = 255, .visible = false, .tabIndex = 14, .paint = P::WhiteOnBlue, .align = Align::Centre},
-    {.name = "lblCalc1", .kind = K::Label, .container = "frmCalc", .left = 240, .top = 600, .width = 1815, .height = 255, .visible = false, .tabIndex = 12, .paint = P::WhiteOnBlue, .align = Align::Centre},
+    {.name = "lblCalc1", .kind = K::Label, .container = "frmCalc", .left = 240, .top = 600, .width = 1815, .height = 255, .visible = false, .tabIndex = 12, .paint = P::WhiteOnBlue, .align = Align::Centre, .buddy = "txtCalc1"},
     {.name = "lblCalcFrm1", .kind = K::Label, .container = "frmCalc", .left = 2640, .top = 960, .width = 1575, .height = 255, .tabIndex = 25, .font = kFormulaFont, .paint = P::WhiteOnBlue, .align = Align::Centre},
     {.name = "lblCalcFrm2", .kind = K::Label, .container = "frmCalc", .left = 360, .top = 960, .width = 1575, .height = 255, .tabIndex = 26, .font = kFormulaFont, .paint = P::WhiteOnBlue, .align = Align::Centre},
 
@@ -70,7 +70,9 @@ constexpr auto kRows = std::to_array<ControlRow>({
     // The calculator panel.
     {.name = "cmdCalcuHide2", .kind = K::CommandButton, .container = "frmCalcu", .text = "Hide (Erase Answer)", .left = 1440, .top = 4680, .width = 1695, .height = 255, .tabIndex = 63},
     {.name = "cmdCalcuHide1", .kind = K::CommandButton, .container = "frmCalcu", .text = "Hide (Store Answer)", .left = 1440, .top = 4320, .width = 1695, .height = 255, .tabIndex = 62},
-    {.name = "txtDisplay", .kind = K::TextBox, .container = "frmCalcu", .left = 1080, .top = 1200, .width = 2415, .height = 390, .tabIndex = 61, .align = Align::Right, .maxLength = 12, .accessibleName = "Calculator display"},
+    // Only the calculator's keys change the display: typing, pasting, cutting, dropping and
+    // undoing never edit it.
+    {.name = "txtDisplay", .kind = K::TextBox, .container = "frmCalcu", .left = 1080, .top = 1200, .width = 2415, .height = 390, .tabIndex = 61, .align = Align::Right, .maxLength = 12, .readOnly = true, .accessibleName = "Calculator display", .accessibleDescription = "Calculator display"},
     {.name = "cmdNumber", .index = 0, .kind = K::CommandButton, .container = "frmCalcu", .text = "0", .left = 1560, .top = 3240, .width = 375, .height = 375, .tabIndex = 60},
     {.name = "cmdNumber", .index = 1, .kind = K::CommandButton, .container = "frmCalcu", .text = "1", .left = 1080, .top = 1800, .width = 375, .height = 375, .tabIndex = 59},
     {.name = "cmdNumber", .index = 2, .kind = K::CommandButton, .container = "frmCalcu", .text = "2", .left = 1560, .top = 1800, .width = 375, .height = 375, .tabIndex = 58},

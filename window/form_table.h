@@ -77,9 +77,11 @@ struct ControlRow {
     bool border = false;                // labels: a single-line border
     bool number = false;                // labels: a computed number, shown whole or plainly cut
     int maxLength = 0;                  // text boxes: 0 is unlimited
-    bool readOnly = false;              // multi-line text boxes
+    bool readOnly = false;              // text boxes: selectable and copyable, not editable
     bool verticalScrollBar = false;     // multi-line text boxes
-    std::string_view accessibleName{};  // text boxes and the combo box: what they hold
+    std::string_view accessibleName{};  // a control no label names: what it holds
+    std::string_view accessibleDescription{};  // what a text box holds, beside its label's name
+    std::string_view buddy{};  // labels: the control this label names for screen readers
     std::span<const std::string_view> (*items)() = nullptr;  // combo box: its list
     int intervalMs = 0;                                      // timer
 };

@@ -23,8 +23,10 @@ void QtPlatform::Beep() {
     QApplication::beep();
 }
 
+// Ends the event loop with status 0 at once: quit() would first close the window, whose
+// close is itself a way to quit.
 void QtPlatform::Quit() {
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 }  // namespace ombrelo::window

@@ -1,7 +1,5 @@
 #include "window/system_regional_settings.h"
 
-#include <string>
-
 #include <QChar>
 #include <QList>
 #include <QString>
@@ -86,10 +84,11 @@ conversion::RegionalNumberSettings SystemRegionalSettings::FromLocale(const QLoc
     settings.groupSeparator = group.toStdString();
     settings.groupSizes = InferGroupSizes(sample, group);
     settings.negativePattern = InferNegativePattern(sample);
-    // Arabic-Indic in Egypt, extended Arabic-Indic in Iran, Devanagari in Nepal, ...
-    const std::u32string zero = sample.zeroDigit().toStdU32String();
-    if (zero.size() == 1 && QChar::isDigit(zero[0]) && QChar::digitValue(zero[0]) == 0) {
-        settings.zeroDigit = zero[0];
+    // Arabic-Indic in Egypt, extended Arabic-Indic in Iran, Devanagari in Nepal, ... Only
+    // digits of one UTF-16 unit: the calculator's display holds 12 units, not 12 characters.
+    const QString zero = sample.zeroDigit();
+    if (zero.size() == 1 && zero[0].isDigit() && zero[0].digitValue() == 0) {
+        settings.zeroDigit = zero[0].unicode();
     }
     // Qt has no leading-zero or default-decimals setting: keep the defaults (yes, 2).
     return settings;

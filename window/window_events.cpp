@@ -1,9 +1,17 @@
 #include <functional>
 #include <utility>
 
+#include <algorithm>
+#include <vector>
+
 #include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +53,29 @@ class LabelClickFilter final : public QObject {
     bool m_pressed = false;
 };
 
+// Hands the key presses and releases of the controls it watches to the window.
+class KeyFilter final : public QObject {
+  public:
+    using Route = std::function<bool(QWidget* control, const QKeyEvent& event)>;
+    KeyFilter(QObject* parent, Route route) : QObject(parent), m_route(std::move(route)) {}
+
+    void Watch(QWidget* control) {
+        control->installEventFilter(this);
+        m_controls.push_back(control);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        const auto found = std::ranges::find(m_controls, watched);
+        if (found == m_controls.end()) return false;
+        return m_route(*found, *static_cast<QKeyEvent*>(event));
+    }
+
+  private:
+    Route m_route;
+    std::vector<QWidget*> m_controls;
+};
+
 }  // namespace
 
 // Every entry point from Qt into a handler is made here, each through the dispatcher, so a
@@ -80,6 +111,47 @@ void Form1::connectHandlers() {
 
     // Step 4.
     onClick(cmdByteConvert, &Form1::cmdByteConvert_Click);
+
+    // The calculator panel: its buttons are the engine's operations, the arrays by index.
+    using Operation = void (calculator::CalculatorEngine::*)();
+    const auto onOperation = [this](QAbstractButton* button, Operation operation) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, operation] { m_dispatcher.Run([&] { (m_calculator.*operation)(); }); });
+    };
+    onClick(cmdCalcu, &Form1::cmdCalcu_Click);
+    onClick(cmdCalcuHide1, &Form1::cmdCalcuHide1_Click);
+    onClick(cmdCalcuHide2, &Form1::cmdCalcuHide2_Click);
+    connect(cmdNumberGroup, &QButtonGroup::idClicked, this,
+            [this](int Index) { m_dispatcher.Run([&] { m_calculator.cmdNumber_Click(Index); }); });
+    connect(cmdOperatorGroup, &QButtonGroup::idClicked, this, [this](int Index) {
+        m_dispatcher.Run([&] { m_calculator.cmdOperator_Click(Index); });
+    });
+    onOperation(cmdEquals, &calculator::CalculatorEngine::cmdEquals_Click);
+    onOperation(cmdClear, &calculator::CalculatorEngine::cmdClear_Click);
+    onOperation(cmdClearEntry, &calculator::CalculatorEngine::cmdClearEntry_Click);
+    onOperation(cmdDecimal, &calculator::CalculatorEngine::cmdDecimal_Click);
+    onOperation(cmdPlusMinus, &calculator::CalculatorEngine::cmdPlusMinus_Click);
+
+    connect(txtDisplay, &QLineEdit::textChanged, this, run(&Form1::txtDisplay_Change));
+    // After the box's own focus-in, which selects everything when the focus came by Tab.
+    m_focusChanged = connect(
+        qApp, &QApplication::focusChanged, this,
+        [this, gotFocus = run(&Form1::txtDisplay_GotFocus)](QWidget* /*old*/, QWidget* now) {
+            if (now == txtDisplay) gotFocus();
+        });
+    auto* keys = new KeyFilter(this, [this](QWidget* control, const QKeyEvent& event) {
+        return CalculatorKeyEvent(control, event);
+    });
+    for (QWidget* control : frmCalcu->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus) keys->Watch(control);
+    }
+
+    // Side panels and window commands; then the keyboard's reach, which must come last.
+    onClick(cmdAbout, &Form1::cmdAbout_Click);
+    onClick(cmdNew, &Form1::cmdNew_Click);
+    onClick(cmdClearAll, &Form1::cmdClearAll_Click);
+    onClick(cmdExit, &Form1::cmdExit_Click);
+    guardKeyboardReach();
 }
 
 }  // namespace ombrelo::window

@@ -131,6 +131,7 @@ TEST_F(Form1Test, TabChainFollowsTheTabIndexes) {
     EXPECT_EQ(chain, expected);
 }
 
+// The panels' keys are tested with the panels.
 TEST_F(Form1Test, AccessKeysClickTheirEnabledButtons) {
     ShowAndActivate();
     struct Case {
@@ -138,9 +139,9 @@ TEST_F(Form1Test, AccessKeysClickTheirEnabledButtons) {
         Qt::Key key;
     };
     const Case cases[] = {
-        {m_form.cmdSelect, Qt::Key_S}, {m_form.cmdClearAll, Qt::Key_C},
-        {m_form.cmdExit, Qt::Key_E},   {m_form.cmdCalcu, Qt::Key_U},
-        {m_form.cmdNew, Qt::Key_W},    {m_form.cmdAbout, Qt::Key_A},
+        {m_form.cmdSelect, Qt::Key_S},
+        {m_form.cmdClearAll, Qt::Key_C},
+        {m_form.cmdExit, Qt::Key_E},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button->objectName().toStdString());

@@ -28,6 +28,20 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace ombrelo::window {
 
+// Types each character of the text as its own key, whatever its script (QTest::keyClicks takes
+// Latin-1 only), to the given control or, with none, to the one that has the focus.
+inline void TypeText(QWidget* control, const QString& text) {
+    for (const char32_t character : text.toUcs4()) {
+        const QString typed = QString::fromUcs4(&character, 1);
+        const Qt::Key key = character >= U' ' && character < 0x7F
+                                ? QTest::asciiToKey(static_cast<char>(character))
+                                : Qt::Key_unknown;
+        QWidget* target = control != nullptr ? control : QApplication::focusWidget();
+        if (target == nullptr) return;
+        QTest::sendKeyEvent(QTest::Click, target, key, typed, Qt::NoModifier);
+    }
+}
+
 // A shown, active window under fixed regional settings: "." decimal, "," in groups of three.
 class FormTest : public ::testing::Test {
   protected:
@@ -48,17 +62,7 @@ class FormTest : public ::testing::Test {
 
     // Keys go to the window that has the focus, and there to its focused control. Texts are
     // UTF-8, as the catalog's.
-    static void Type(std::string_view text) {
-        for (const QChar character : ToQString(text)) {
-            // keyClicks takes Latin-1 only: other characters, such as "١", come as a key's text.
-            if (character.unicode() < 0x80) {
-                QTest::keyClick(static_cast<QWidget*>(nullptr), character.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, static_cast<QWidget*>(nullptr), Qt::Key_unknown,
-                                    QString(character), Qt::NoModifier);
-            }
-        }
-    }
+    static void Type(std::string_view text) { TypeText(nullptr, ToQString(text)); }
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
     }

@@ -203,37 +203,42 @@ TEST_F(FormLayout, ControlArraysAreButtonGroupsKeyedByIndex) {
     }
 }
 
-// What a screen reader announces: a text box by what it holds, anything captioned by its
-// caption as it stands now (without the access key's "&"), so captions are never frozen.
+// What a screen reader announces: a text box by what it holds or by the label that names it,
+// anything captioned by its caption as it stands now (without the access key's "&"), and a
+// label or option button hidden, or with no caption, by nothing (not by its frame's caption).
 TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
-    for (const ControlRow& row : FormRows()) {
-        if (row.kind == ControlKind::Timer || row.kind == ControlKind::Line) continue;
-        SCOPED_TRACE(ObjectName(row));
-        auto* widget = m_form.findChild<QWidget*>(QString::fromStdString(ObjectName(row)));
+    const auto row = [](std::string_view name) {
+        return *std::ranges::find(FormRows(), name, &ControlRow::name);
+    };
+    for (const ControlRow& r : FormRows()) {
+        if (r.kind == ControlKind::Timer || r.kind == ControlKind::Line) continue;
+        SCOPED_TRACE(ObjectName(r));
+        auto* widget = m_form.findChild<QWidget*>(QString::fromStdString(ObjectName(r)));
         ASSERT_NE(widget, nullptr);
         // The combo box itself is announced by its text; its field by what it holds.
         if (auto* combo = qobject_cast<QComboBox*>(widget)) widget = combo->lineEdit();
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         ASSERT_NE(accessible, nullptr);
-        const bool holdsText = row.kind == ControlKind::TextBox ||
-                               row.kind == ControlKind::MultiLineText ||
-                               row.kind == ControlKind::ComboBox;
-        const QString expected =
-            holdsText ? Q(row.accessibleName) : Q(row.text).remove(QLatin1Char('&'));
-        // Controls captioned only at run time are announced by their frame until then.
-        if (expected.isEmpty()) {
-            EXPECT_FALSE(holdsText);
-            continue;
+        const bool holdsText = r.kind == ControlKind::TextBox ||
+                               r.kind == ControlKind::MultiLineText ||
+                               r.kind == ControlKind::ComboBox;
+        const auto namer = std::ranges::find(FormRows(), r.name, &ControlRow::buddy);
+        QString expected = Q(holdsText ? r.accessibleName : r.text).remove(u'&');
+        if (expected.isEmpty() && namer != FormRows().end()) expected = Q(namer->text);
+        if (!holdsText && r.kind != ControlKind::Frame && r.kind != ControlKind::CommandButton) {
+            const bool shown = r.visible && (r.container.empty() || row(r.container).visible);
+            if (!shown) expected.clear();
         }
         EXPECT_EQ(accessible->text(QAccessible::Name), expected);
+        EXPECT_EQ(accessible->text(QAccessible::Description), Q(r.accessibleDescription));
     }
 
     m_form.cmdAbout->setText(QStringLiteral("Back"));
-    m_form.lblCalc1->setText(QStringLiteral("Enter Byte Amount"));
+    m_form.lblCalcDeci->setText(QStringLiteral("Places"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.cmdAbout)->text(QAccessible::Name),
               QStringLiteral("Back"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.lblCalc1)->text(QAccessible::Name),
-              QStringLiteral("Enter Byte Amount"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.txtCalcDeci)->text(QAccessible::Name),
+              QStringLiteral("Places"));
 }
 
 // Nothing the window can caption a control with wraps or is cut at the design font, in the

@@ -51,5 +51,11 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
     }
 }
 
+TEST(QtPlatform, QuitEndsTheEventLoopWithStatusZero) {
+    QtPlatform platform;
+    QTimer::singleShot(0, [&platform] { platform.Quit(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
 }  // namespace
 }  // namespace ombrelo::window

@@ -265,16 +265,29 @@ TEST_F(StepFlow, SwitchingDirectionAfterConvertUncoversTheOtherFormulaText) {
     EXPECT_EQ(form.frmCalc->childAt(form.lblCalcFrm2->geometry().center()), form.lblCalcFrm2);
 }
 
-// Qt moves through an option group with the arrow keys and clicks each button it reaches.
-TEST_F(StepFlow, ArrowKeyInTheDirectionGroupRunsTheReachedButtonsClick) {
-    ChooseFormula("Bytes", 1);
-    Click(form.optCalc1);
-    form.optCalc1->setFocus();
-    Press(Qt::Key_Right);
-    EXPECT_TRUE(form.optCalc2->isChecked());
-    EXPECT_TRUE(form.txtCalc2->isVisible());
-    EXPECT_EQ(Text(form.txtCalc1), "0");
-    EXPECT_EQ(Caption(form.lblCalc4), "Enter KiloByte Amount");
+// Qt moves through an option group with the arrow keys and clicks each button it reaches; the
+// click's handler has the last word on the focus, as for a mouse click.
+TEST_F(StepFlow, ArrowKeyInAnOptionGroupActsAsAClickOnTheButtonReached) {
+    const struct {
+        QRadioButton* from;
+        Qt::Key key;
+        QRadioButton* reached;
+        QWidget* focus;
+    } cases[] = {
+        {form.optCalc1, Qt::Key_Right, form.optCalc2, form.txtCalc2},
+        {form.optCalc2, Qt::Key_Left, form.optCalc1, form.txtCalc1},
+        {form.optForm[1], Qt::Key_Down, form.optForm[2], form.optForm[2]},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reached->objectName().toStdString());
+        ChooseFormula("Bytes", 1);
+        Click(c.from);
+        c.from->setFocus();
+        Press(c.key);
+        EXPECT_TRUE(c.reached->isChecked());
+        EXPECT_EQ(QApplication::focusWidget(), c.focus);
+    }
+    EXPECT_EQ(Caption(form.lblOptCalc2), "MegaBytes -> KiloBytes");
 }
 
 }  // namespace

@@ -1,0 +1,365 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPointer>
+
+#include "tests/window/form_driver.h"
+#include "window/calculator_keys.h"
+#include "window/system_regional_settings.h"
+
+namespace ombrelo::window {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A key as the platform delivers it: Qt's key, its modifiers and the text it types (X11's).
+struct NamedKey {
+    std::string_view name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+};
+
+constexpr Qt::KeyboardModifiers kKeypad = Qt::KeypadModifier;
+
+// Keys written {Name} in a sequence; every other character is typed as itself.
+constexpr NamedKey kNamedKeys[] = {
+    {"Enter", Qt::Key_Return, {}, "\r"},
+    {"Back", Qt::Key_Backspace, {}, "\b"},
+    {"Del", Qt::Key_Delete, {}, "\x7f"},
+    {"Esc", Qt::Key_Escape, {}, "\x1b"},
+    {"Space", Qt::Key_Space, {}, " "},
+    {"Alt+x", Qt::Key_X, Qt::AltModifier, "x"},
+    {"Ctrl+x", Qt::Key_X, Qt::ControlModifier, "\x18"},
+    {"Ctrl+v", Qt::Key_V, Qt::ControlModifier, "\x16"},
+    // The keypad with Num Lock on.
+    {"Kp1", Qt::Key_1, kKeypad, "1"},
+    {"Kp2", Qt::Key_2, kKeypad, "2"},
+    {"Kp3", Qt::Key_3, kKeypad, "3"},
+    {"Kp5", Qt::Key_5, kKeypad, "5"},
+    {"Kp+", Qt::Key_Plus, kKeypad, "+"},
+    {"Kp*", Qt::Key_Asterisk, kKeypad, "*"},
+    {"Kp.", Qt::Key_Period, kKeypad, "."},
+    {"KpEnter", Qt::Key_Enter, kKeypad, "\r"},
+    // With Num Lock off: keypad 5 and the keypad's decimal key.
+    {"KpClear", Qt::Key_Clear, kKeypad, ""},
+    {"KpDel", Qt::Key_Delete, kKeypad, "\x7f"},
+};
+
+// Sends each key of the sequence to the control that has the focus.
+void SendKeys(std::string_view sequence) {
+    while (!sequence.empty()) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        if (sequence.front() == '{') {
+            const std::size_t end = sequence.find('}');
+            const std::string_view name = sequence.substr(1, end - 1);
+            const auto key = std::ranges::find(kNamedKeys, name, &NamedKey::name);
+            ASSERT_NE(key, std::end(kNamedKeys)) << name;
+            QTest::sendKeyEvent(QTest::Click, focus, key->key, QString::fromLatin1(key->text),
+                                key->modifiers);
+            sequence.remove_prefix(end + 1);
+            continue;
+        }
+        // One whole UTF-8 character.
+        std::size_t length = 1;
+        while (length < sequence.size() && (sequence[length] & 0xC0) == 0x80)
+            ++length;
+        TypeText(focus, QString::fromUtf8(sequence.data(), static_cast<qsizetype>(length)));
+        sequence.remove_prefix(length);
+    }
+}
+
+class CalculatorPanel : public FormTest {
+  protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        QObject::connect(form.txtDisplay, &QLineEdit::textChanged,
+                         [this](const QString& text) { shown.push_back(text); });
+    }
+
+    void Open() {
+        ASSERT_EQ(form.cmdCalcu->text(), u"Calc&ulator"_s);
+        Click(form.cmdCalcu);
+        ASSERT_TRUE(form.frmCalcu->isVisible());
+    }
+
+    static void Keys(std::string_view sequence) { SendKeys(sequence); }
+
+    void ExpectClosed() const {
+        EXPECT_TRUE(form.frmCalcu->isHidden());
+        EXPECT_EQ(form.cmdCalcu->text(), u"Calc&ulator"_s);
+        EXPECT_TRUE(form.cmdAbout->isEnabled());
+        EXPECT_TRUE(form.cmdNew->isEnabled());
+    }
+
+    std::vector<QString> shown;  // every text the display showed
+};
+
+// Keys typed with the focus on the display, and the display they leave. Typed characters never
+// reach the display itself: only the calculator's operations change it.
+TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
+    const struct {
+        const char* keys;
+        const char* display;
+        std::vector<int> errors;
+    } cases[] = {
+        {"12+3{Enter}", "15", {}},
+        {"12+3=", "15", {}},
+        {"2x3=", "6", {}},
+        {"2X3=", "6", {}},
+        {"2*3=", "6", {}},
+        {"8/2=", "4", {}},
+        {"9-4=", "5", {}},
+        {"5+3c=", "5", {}},  // c and C clear the entry only
+        {"5+3C=", "5", {}},
+        {"123{Back}", "12", {}},
+        {"123{Del}", "12", {}},
+        {"5{Esc}", "5", {}},
+        {"5{Space}a!", "5", {}},
+        {"1.5.", "1.5", {}},
+        {"{Kp5}", "5", {}},
+        {"2{Kp+}3{KpEnter}", "5", {}},
+        {"{Kp1}{Kp2}{Kp+}{Kp3}{KpEnter}", "15", {}},
+        {"2{Kp*}{Kp3}{Kp.}{Kp5}{KpEnter}", "7", {}},
+        {"12{KpDel}", "1", {}},   // Num Lock off: the decimal key is Delete
+        {"5{KpClear}", "5", {}},  // and keypad 5 a key that does nothing here
+        {"5{Alt+x}3", "53", {}},  // Alt+letter matching no access key is no character
+        {"5{Ctrl+x}{Ctrl+v}", "5", {}},
+        {"٣+۴=", "7", {}},  // digits of other scripts
+        {"7/0=", "0", {11}},
+        {".=", ".", {13}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        RecordingPlatform platform;
+        conversion::FixedRegionalSettings regional;
+        Form1 calculator(platform, regional);
+        calculator.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator));
+        QTest::mouseClick(calculator.cmdCalcu, Qt::LeftButton);
+        ASSERT_TRUE(calculator.txtDisplay->hasFocus());
+        std::vector<QString> texts;
+        QObject::connect(calculator.txtDisplay, &QLineEdit::textChanged,
+                         [&texts](const QString& text) { texts.push_back(text); });
+        SendKeys(c.keys);
+        EXPECT_EQ(calculator.txtDisplay->text(), QString::fromUtf8(c.display));
+        EXPECT_EQ(platform.errors, c.errors);
+        for (const QString& text : texts) {
+            EXPECT_FALSE(text.contains(u'+') || text.contains(u'\r') || text.contains(u'x'))
+                << text.toStdString();
+        }
+    }
+}
+
+// Under the settings the program reads from the locale: its decimal separator is the point
+// key, and a locale with digits of its own types and reads them in the display.
+TEST_F(CalculatorPanel, TheRegionalDecimalSeparatorIsThePointKeyAndItsDigitsAreShown) {
+    const struct {
+        const char* locale;
+        const char* keys;
+        const char* shown;
+    } cases[] = {
+        {"de_DE", "1,5+1.25=", "2,75"},
+        {"ar_EG", "١٫٥+1.25=", "٢٫٧٥"},
+        {"fa_IR", "۱۲+3=", "۱۵"},
+    };
+    Open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        regional.Set(SystemRegionalSettings(QLocale(QString::fromLatin1(c.locale))).Current());
+        Keys("{Esc}C");
+        Keys(c.keys);
+        EXPECT_EQ(form.txtDisplay->text(), QString::fromUtf8(c.shown));
+    }
+}
+
+// The panel's buttons take the focus when clicked; the keys still drive the calculator, Enter
+// performs Equals once without pressing the focused button, and Space presses it.
+TEST_F(CalculatorPanel, KeysActWhileAPanelButtonHasTheFocus) {
+    Open();
+    Click(form.cmdNumber[1]);
+    Click(form.cmdOperator[1]);
+    Click(form.cmdNumber[2]);
+    ASSERT_TRUE(form.cmdNumber[2]->hasFocus());
+    Keys("{Enter}");
+    EXPECT_EQ(form.txtDisplay->text(), u"3"_s);
+    Keys("x4=");
+    EXPECT_EQ(form.txtDisplay->text(), u"12"_s);
+    Click(form.cmdNumber[5]);
+    Keys("{Space}");
+    EXPECT_EQ(form.txtDisplay->text(), u"55"_s);
+    Keys("{Back}{KpEnter}");
+    EXPECT_EQ(form.txtDisplay->text(), u"5"_s);
+}
+
+TEST_F(CalculatorPanel, HeldKeysRepeatTheirCharacterButReleaseOnce) {
+    Open();
+    QWidget* display = form.txtDisplay;
+    const auto send = [display](QEvent::Type type, Qt::Key key, const QString& text, bool repeat) {
+        QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
+        QApplication::sendEvent(display, &event);
+    };
+    // Held 5: a press, then release/press pairs marked as repeats, then the real release.
+    send(QEvent::KeyPress, Qt::Key_5, u"5"_s, false);
+    for (int i = 0; i < 2; ++i) {
+        send(QEvent::KeyRelease, Qt::Key_5, u"5"_s, true);
+        send(QEvent::KeyPress, Qt::Key_5, u"5"_s, true);
+    }
+    send(QEvent::KeyRelease, Qt::Key_5, u"5"_s, false);
+    EXPECT_EQ(form.txtDisplay->text(), u"555"_s);
+    // Held Backspace acts on its one physical release.
+    send(QEvent::KeyPress, Qt::Key_Backspace, u"\b"_s, false);
+    for (int i = 0; i < 2; ++i) {
+        send(QEvent::KeyRelease, Qt::Key_Backspace, u"\b"_s, true);
+        send(QEvent::KeyPress, Qt::Key_Backspace, u"\b"_s, true);
+    }
+    send(QEvent::KeyRelease, Qt::Key_Backspace, u"\b"_s, false);
+    EXPECT_EQ(form.txtDisplay->text(), u"55"_s);
+}
+
+// The amount boxes keep what is typed into them, and the calculator never sees it, with the
+// panel closed or open.
+TEST_F(CalculatorPanel, KeysTypedElsewhereStayTheirs) {
+    ChooseFormula("Bytes", 1);
+    Click(form.optCalc1);
+    for (const bool panelOpen : {false, true}) {
+        SCOPED_TRACE(panelOpen);
+        if (panelOpen) Open();
+        for (QLineEdit* box : {form.txtCalc1, form.txtCalcDeci, form.Combo1->lineEdit()}) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            box->setFocus();
+            box->clear();
+            Keys("12+3{Enter}c");
+            EXPECT_EQ(box->text(), u"12+3c"_s);
+        }
+    }
+    EXPECT_EQ(form.txtDisplay->text(), u""_s);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(CalculatorPanel, OnlyTheCalculatorChangesTheDisplay) {
+    Open();
+    Keys("42");
+    QApplication::clipboard()->setText(QStringLiteral("999"));
+    Keys("{Ctrl+v}");
+    form.txtDisplay->selectAll();
+    Keys("{Ctrl+x}{Del}");
+    QTest::keyClick(form.txtDisplay, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(form.txtDisplay, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.txtDisplay->text(), u"4"_s) << "only Delete's release, as Backspace";
+    form.txtDisplay->selectAll();
+    QTest::keyClick(form.txtDisplay, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), u"4"_s);
+}
+
+TEST_F(CalculatorPanel, ClosingKeepsOrErasesTheDisplayAndKeepsThePendingOperation) {
+    const struct {
+        QPushButton* Form1::*close;
+        const char* after;   // the display on reopening
+        const char* result;  // after 3 =
+    } cases[] = {
+        {&Form1::cmdCalcuHide2, "", "8"},
+        {&Form1::cmdCalcuHide1, "5", "8"},
+        {&Form1::cmdCalcu, "5", "8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        Open();
+        EXPECT_EQ(form.cmdCalcu->text(), u"Back"_s);
+        EXPECT_FALSE(form.cmdAbout->isEnabled());
+        EXPECT_FALSE(form.cmdNew->isEnabled());
+        Keys("{Esc}C5+");
+        Click(form.*c.close);
+        ExpectClosed();
+        EXPECT_EQ(QApplication::focusWidget(), form.cmdCalcu) << "never on a hidden control";
+        Open();
+        EXPECT_EQ(form.txtDisplay->text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(form.txtDisplay->cursorPosition(), form.txtDisplay->text().size());
+        Keys("3=");
+        EXPECT_EQ(form.txtDisplay->text(), QString::fromUtf8(c.result));
+        Click(form.cmdClear);
+        Click(form.cmdCalcu);
+    }
+}
+
+TEST_F(CalculatorPanel, TheCaretGoesToTheEndOnFocusByTab) {
+    Open();
+    Keys("123");
+    form.cmdCalcuHide2->setFocus();
+    QTest::keyClick(form.cmdCalcuHide2, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(form.cmdCalcuHide1, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(form.txtDisplay->hasFocus());
+    EXPECT_FALSE(form.txtDisplay->hasSelectedText());
+    EXPECT_EQ(form.txtDisplay->cursorPosition(), 3);
+}
+
+TEST_F(CalculatorPanel, KeypadButtonsClickTheirOperations) {
+    Open();
+    for (QPushButton* button :
+         {form.cmdNumber[9], form.cmdPlusMinus, form.cmdDecimal, form.cmdNumber[5],
+          form.cmdOperator[3], form.cmdNumber[2], form.cmdEquals}) {
+        Click(button);
+    }
+    EXPECT_EQ(form.txtDisplay->text(), u"-19"_s);
+    Click(form.cmdClearEntry);
+    EXPECT_EQ(form.txtDisplay->text(), u""_s);
+    Click(form.cmdDecimal);
+    Click(form.cmdDecimal);
+    EXPECT_EQ(platform.beeps, 1);
+}
+
+// Deleting a shown window with the focus in the display must not reach the window's members
+// from the focus changes and signals of its children's teardown.
+TEST(CalculatorPanelTeardown, DestroysAShownWindowWithTheFocusInTheDisplay) {
+    RecordingPlatform platform;
+    conversion::FixedRegionalSettings regional;
+    auto form = std::make_unique<Form1>(platform, regional);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::mouseClick(form->cmdCalcu, Qt::LeftButton);
+    ASSERT_TRUE(form->txtDisplay->hasFocus());
+    QTest::keyClicks(form->txtDisplay, QStringLiteral("12"));
+    const QPointer<QLineEdit> display = form->txtDisplay;
+    form.reset();
+    EXPECT_TRUE(display.isNull());
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST(VirtualKeyCode, AsThePlatformReportsTheKeys) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int code;
+    } cases[] = {
+        {Qt::Key_0, kKeypad, 96},
+        {Qt::Key_9, kKeypad, 105},
+        {Qt::Key_Asterisk, kKeypad, 106},
+        {Qt::Key_Plus, kKeypad, 107},
+        {Qt::Key_Minus, kKeypad, 109},
+        {Qt::Key_Period, kKeypad, 110},
+        {Qt::Key_Comma, kKeypad, 110},
+        {Qt::Key_Slash, kKeypad, 111},
+        {Qt::Key_Delete, kKeypad, 46},
+        {Qt::Key_Clear, kKeypad, 12},
+        {Qt::Key_Up, kKeypad, 38},
+        {Qt::Key_Backspace, {}, 8},
+        {Qt::Key_Delete, {}, 46},
+        {Qt::Key_Delete, Qt::ShiftModifier, 46},
+        {Qt::Key_5, {}, 0},
+        {Qt::Key_Plus, {}, 0},
+        {Qt::Key_Period, {}, 0},
+        {Qt::Key_Up, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
+        EXPECT_EQ(VirtualKeyCode(c.key, c.modifiers), c.code);
+    }
+}
+
+}  // namespace
+}  // namespace ombrelo::window

@@ -1,0 +1,209 @@
+#include <array>
+#include <functional>
+#include <span>
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+
+#include "tests/window/form_driver.h"
+
+namespace ombrelo::window {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// The panel buttons in the order cmdAbout, cmdNew, cmdCalcu.
+constexpr std::array<QPushButton * Form1::*, 3> kPanelButtons{&Form1::cmdAbout, &Form1::cmdNew,
+                                                              &Form1::cmdCalcu};
+
+// Each open panel with the captions and enabled states of the panel buttons.
+struct PanelRow {
+    const char* panel;
+    Qt::Key key;  // the access key that opens it
+    QPushButton* Form1::*button;
+    QGroupBox* Form1::*frame;
+    std::array<const char*, 3> captions;
+    std::array<bool, 3> enabled;
+    const char* focus;  // the control opening it gives the focus; none moves it
+};
+// clang-format off
+constexpr PanelRow kPanels[] = {
+    {"none", {}, nullptr, nullptr, {"&About", "&What's New", "Calc&ulator"}, {true, true, true}, nullptr},
+    {"About", Qt::Key_A, &Form1::cmdAbout, &Form1::frmAbout, {"Back", "&What's New", "Calc&ulator"}, {true, false, false}, nullptr},
+    {"What's New", Qt::Key_W, &Form1::cmdNew, &Form1::frmNew, {"&About", "Back", "Calc&ulator"}, {false, true, false}, nullptr},
+    {"Calculator", Qt::Key_U, &Form1::cmdCalcu, &Form1::frmCalcu, {"&About", "&What's New", "Back"}, {false, false, true}, "txtDisplay"},
+};
+// clang-format on
+const std::span<const PanelRow> kOpenPanels = std::span(kPanels).subspan(1);
+
+class SidePanels : public FormTest {
+  protected:
+    // Alt with the letter, as typed; true when it clicked the button (a moment later, as Qt
+    // animates a click by access key).
+    bool AccessKey(Qt::Key key, QPushButton* button) {
+        QSignalSpy pressed(button, &QAbstractButton::pressed);
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QTest::keyClick(form.windowHandle(), key, Qt::AltModifier);
+        return !pressed.isEmpty() && QTest::qWaitFor([&] { return !clicked.isEmpty(); });
+    }
+
+    void ExpectPanelButtons(const PanelRow& row) const {
+        for (std::size_t i = 0; i < kPanelButtons.size(); ++i) {
+            EXPECT_EQ((form.*kPanelButtons[i])->text(), QString::fromUtf8(row.captions[i])) << i;
+            EXPECT_EQ((form.*kPanelButtons[i])->isEnabled(), row.enabled[i]) << i;
+        }
+    }
+
+    // The control holding the focus, a combo box's field counted as the combo box.
+    QString FocusName() const {
+        QWidget* focus = QApplication::focusWidget();
+        return focus == form.Combo1->lineEdit() ? form.Combo1->objectName() : focus->objectName();
+    }
+};
+
+TEST_F(SidePanels, EachPanelOpensByItsKeyLocksOutTheOthersAndClosesWithBack) {
+    int quits = 0;
+    for (const PanelRow& row : kOpenPanels) {
+        SCOPED_TRACE(row.panel);
+        ExpectPanelButtons(kPanels[0]);
+        form.Combo1->setFocus();  // not on a button the panel will disable
+
+        ASSERT_TRUE(AccessKey(row.key, form.*row.button));
+        EXPECT_TRUE((form.*row.frame)->isVisible());
+        ExpectPanelButtons(row);
+        EXPECT_EQ(FocusName(), row.focus != nullptr ? QString::fromUtf8(row.focus) : u"Combo1"_s);
+        // Select lies hidden beneath the panel; the other panels are locked out.
+        EXPECT_FALSE(AccessKey(Qt::Key_S, form.cmdSelect));
+        for (const PanelRow& other : kOpenPanels) {
+            if (&other != &row) {
+                EXPECT_FALSE(AccessKey(other.key, form.*other.button));
+            }
+        }
+        EXPECT_TRUE(AccessKey(Qt::Key_E, form.cmdExit));
+        EXPECT_EQ(platform.quits, ++quits);
+
+        Click(form.*row.button);
+        EXPECT_TRUE((form.*row.frame)->isHidden());
+    }
+    ExpectPanelButtons(kPanels[0]);
+    // The window's close button or the window manager's keystroke: the program ends as by
+    // Exit, without the window being taken down first.
+    form.windowHandle()->close();
+    EXPECT_EQ(platform.quits, ++quits);
+    EXPECT_TRUE(form.isVisible());
+}
+
+// Clear All works on the steps beneath whatever panel is open, and leaves the panel, the
+// hidden frames' contents and the calculator alone; Convert stays usable above them.
+TEST_F(SidePanels, ClearAllResetsTheStepsBeneathAnyOpenPanel) {
+    const auto contents = [this] {
+        return QStringList{form.optCalc1->text(), form.txtCalc1->text(), form.lblCalc3->text(),
+                           form.lblCalcFrm1->text(), form.txtDisplay->text()};
+    };
+    for (const PanelRow& row : kPanels) {
+        SCOPED_TRACE(row.panel);
+        Convert("Bytes", 1, true, "1000");
+        if (row.button != nullptr) Click(form.*row.button);
+        Type("12");  // into the calculator's display; a focused button takes no characters
+        EXPECT_TRUE(AccessKey(Qt::Key_V, form.cmdByteConvert));
+        const QStringList before = contents();
+        ASSERT_EQ(before[2], u"0.98"_s);
+
+        ASSERT_TRUE(AccessKey(Qt::Key_C, form.cmdClearAll));
+        EXPECT_EQ(FocusName(), u"Combo1"_s);
+        EXPECT_EQ(form.Combo1->currentText(), u"Choose and click Select"_s);
+        EXPECT_EQ(form.Combo1->currentIndex(), -1);
+        EXPECT_TRUE(form.frmChoose->isHidden());
+        EXPECT_TRUE(form.frmCalc->isHidden());
+        EXPECT_FALSE(form.cmdByteConvert->isEnabled());
+        EXPECT_TRUE(form.optForm[1]->isChecked());
+        EXPECT_EQ(contents(), before);
+        ExpectPanelButtons(row);
+        if (row.button != nullptr) Click(form.*row.button);
+        EXPECT_TRUE(form.frmOption->isVisible());
+        EXPECT_FALSE(form.frmChoose->isVisible());
+    }
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+// Both texts can be read whole, scrolled, selected and copied.
+TEST_F(SidePanels, PanelTextsScrollAndCopyWithNothingCutOff) {
+    for (const PanelRow& row : kOpenPanels.first(2)) {
+        SCOPED_TRACE(row.panel);
+        Click(form.*row.button);
+        auto* const box = (form.*row.frame)->findChild<QPlainTextEdit*>();
+        Click(box);
+        EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0) << "lines wrap at the box's edge";
+        QTextCursor lastLine(box->document()->lastBlock().previous());
+        const auto lastLineShown = [&] {
+            return box->cursorRect(lastLine).bottom() <= box->viewport()->height();
+        };
+        EXPECT_EQ(lastLineShown(), box == form.txtAbout) << "About is whole; What's New scrolls";
+        Press(Qt::Key_End, Qt::ControlModifier);
+        EXPECT_TRUE(lastLineShown());
+        Press(Qt::Key_A, Qt::ControlModifier);
+        Press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), box->toPlainText());
+        Click(form.*row.button);
+    }
+}
+
+TEST_F(SidePanels, TabFollowsTheTabIndexesPastHiddenAndCoveredControls) {
+    const struct {
+        const char* state;
+        std::function<void()> reach;
+        QStringList stops;  // after each Tab from the control that has the focus
+    } cases[] = {
+        {"forward chosen",
+         [this] {
+             ChooseFormula("Bytes", 1);
+             Click(form.optCalc1);
+         },
+         {u"optCalc1"_s, u"optCalc2"_s, u"optForm1"_s, u"optForm2"_s, u"optForm3"_s,
+          u"txtCalcDeci"_s, u"Combo1"_s, u"cmdSelect"_s, u"cmdByteConvert"_s, u"cmdClearAll"_s,
+          u"cmdExit"_s, u"cmdCalcu"_s, u"cmdNew"_s, u"cmdAbout"_s, u"txtCalc1"_s}},
+        {"About open over the steps",
+         [this] { Click(form.cmdAbout); },
+         {u"txtAbout"_s, u"cmdByteConvert"_s, u"cmdClearAll"_s, u"cmdExit"_s, u"cmdAbout"_s}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.state);
+        c.reach();
+        QStringList forward;
+        for (qsizetype i = 0; i < c.stops.size(); ++i) {
+            Press(Qt::Key_Tab);
+            forward.append(FocusName());
+        }
+        EXPECT_EQ(forward, c.stops);
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(FocusName(), c.stops[c.stops.size() - 2]) << "Shift+Tab goes back";
+    }
+}
+
+// What a screen reader hears: a box by the prompt beside it, the reverse direction by its
+// label, and nothing from an empty or hidden label.
+TEST_F(SidePanels, ScreenReadersHearEachControlAsTheWindowShowsIt) {
+    const auto name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    ChooseFormula("Temperature", 1);
+    Click(form.optCalc1);
+    const std::pair<QWidget*, const char*> cases[] = {
+        {form.txtCalc1, "Enter C°"}, {form.optCalc1, "C° -> F°"}, {form.optCalc2, "F° -> C°"},
+        {form.lblCalc2, "F°:"},      {form.lblCalc3, ""},         {form.lblCalcFrm1, ""},
+    };
+    for (const auto& [control, expected] : cases)
+        EXPECT_EQ(name(control), QString::fromUtf8(expected))
+            << control->objectName().toStdString();
+    Click(form.optCalc2);
+    EXPECT_EQ(name(form.txtCalc2), u"Enter F°"_s) << "kept current as the prompt changes";
+    EXPECT_EQ(name(form.lblCalc2), u""_s) << "hidden now";
+}
+
+}  // namespace
+}  // namespace ombrelo::window

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QLineEdit>
+
+#include "calculator/calculator_engine.h"
+#include "conversion/regional_settings.h"
+#include "window/locale_digits.h"
+#include "window/platform.h"
+
+namespace ombrelo::window {
+
+// The calculator engine's display is the text box `txtDisplay`; its beep is the platform's.
+// Bound to the window's pointer to the box, which is set once the controls are built. Its text
+// is a number: it crosses between the user's digits and the core's here (locale_digits.h).
+class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
+  public:
+    CalculatorDisplayBox(QLineEdit* const& box, Platform& platform,
+                         const conversion::RegionalSettingsSource& regional)
+        : m_box(box), m_platform(platform), m_regional(regional) {}
+
+    std::string Text() const override { return ToCoreDigits(m_box->text()); }
+    // The box's maximum length keeps the first 12 characters of what is written.
+    void SetText(std::string_view text) override {
+        m_box->setText(ToUserDigits(text, m_regional.Current().zeroDigit));
+    }
+    void Beep() override { m_platform.Beep(); }
+
+  private:
+    QLineEdit* const& m_box;
+    Platform& m_platform;
+    const conversion::RegionalSettingsSource& m_regional;
+};
+
+}  // namespace ombrelo::window

@@ -1,0 +1,131 @@
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QRadioButton>
+
+#include "window/form1.h"
+#include "window/form_table.h"
+
+// What a keyboard can reach. An open panel hides steps 1 to 3 beneath it, so Tab and the
+// access keys pass over them as over any hidden control.
+
+namespace ombrelo::window {
+
+namespace {
+
+// Swallows the events of the watched objects that the test picks.
+class EventGate final : public QObject {
+  public:
+    EventGate(QObject* parent, std::function<bool(QObject*, QEvent*)> swallow)
+        : QObject(parent), m_swallow(std::move(swallow)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override { return m_swallow(watched, event); }
+
+  private:
+    std::function<bool(QObject*, QEvent*)> m_swallow;
+};
+
+// An arrow key in an option group clicks the next button and only then moves the focus to it,
+// undoing the focus the click handler gave (the amount box). Given again, the arrow key ends
+// as a click does.
+class ArrowKeyFocusMend final : public QObject {
+  public:
+    explicit ArrowKeyFocusMend(QObject* parent) : QObject(parent) {}
+
+    // Called once the button's click handler is connected: this slot then runs after the
+    // handler and sees the focus it left.
+    void Watch(QAbstractButton* option) {
+        option->installEventFilter(this);
+        connect(option, &QAbstractButton::clicked, this, [this] {
+            if (m_inArrowKey) m_focusAfterClick = QApplication::focusWidget();
+        });
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up &&
+            key != Qt::Key_Down) {
+            return false;
+        }
+        QWidget* const before = QApplication::focusWidget();
+        m_focusAfterClick = nullptr;
+        m_inArrowKey = true;
+        watched->event(event);  // the button's own handling, past this filter
+        m_inArrowKey = false;
+        if (m_focusAfterClick != nullptr && m_focusAfterClick != before) {
+            m_focusAfterClick->setFocus(Qt::OtherFocusReason);
+        }
+        return true;
+    }
+
+  private:
+    bool m_inArrowKey = false;
+    QPointer<QWidget> m_focusAfterClick;
+};
+
+}  // namespace
+
+bool Form1::IsCovered(const QWidget* control) const {
+    if (frmCalcu->isHidden() && frmNew->isHidden() && frmAbout->isHidden()) return false;
+    return std::ranges::any_of(
+        std::initializer_list<const QWidget*>{frmOption, frmChoose, frmCalc},
+        [control](const QWidget* step) { return step->isAncestorOf(control); });
+}
+
+void Form1::guardKeyboardReach() {
+    std::vector<const ControlRow*> stops;
+    for (const ControlRow& row : FormRows()) {
+        if (row.tabIndex >= 0) stops.push_back(&row);
+    }
+    std::ranges::sort(stops, {}, &ControlRow::tabIndex);
+    for (const ControlRow* row : stops) {
+        auto* control = findChild<QWidget*>(QString::fromStdString(ObjectName(*row)));
+        if (control != nullptr && control->focusPolicy() != Qt::NoFocus)
+            m_tabOrder.push_back(control);
+    }
+
+    auto* gate = new EventGate(this, [this](QObject* watched, QEvent* event) {
+        return event->type() == QEvent::Shortcut && IsCovered(static_cast<QWidget*>(watched));
+    });
+    for (QGroupBox* step : {frmOption, frmChoose, frmCalc}) {
+        for (QAbstractButton* button : step->findChildren<QAbstractButton*>())
+            button->installEventFilter(gate);
+    }
+
+    auto* mend = new ArrowKeyFocusMend(this);
+    for (QRadioButton* option : findChildren<QRadioButton*>())
+        mend->Watch(option);
+}
+
+// The next control in tab index order that is shown, enabled and not beneath an open panel.
+bool Form1::focusNextPrevChild(bool next) {
+    const auto count = static_cast<std::ptrdiff_t>(m_tabOrder.size());
+    if (count == 0) return QWidget::focusNextPrevChild(next);
+    const QWidget* focus = focusWidget();
+    const auto current = std::ranges::find_if(m_tabOrder, [focus](const QWidget* control) {
+        return control == focus || control->isAncestorOf(focus);
+    });
+    std::ptrdiff_t at =
+        current == m_tabOrder.end() ? (next ? -1 : count) : current - m_tabOrder.begin();
+    for (std::ptrdiff_t step = 0; step < count; ++step) {
+        at = ((next ? at + 1 : at - 1) + count) % count;
+        QWidget* const control = m_tabOrder[static_cast<std::size_t>(at)];
+        if (control->isVisibleTo(this) && control->isEnabled() && !IsCovered(control)) {
+            control->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace ombrelo::window

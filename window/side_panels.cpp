@@ -1,0 +1,73 @@
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "window/control_ops.h"
+#include "window/form1.h"
+
+// The About and What's New panels, Clear All and Exit. A panel's state is its button's caption:
+// its own caption while closed, "Back" while open.
+
+namespace ombrelo::window {
+
+namespace {
+
+// Opens the panel and locks out the buttons of the other two, or undoes that, as the caption
+// says; any other caption does nothing. No focus is given: one left inside the closing panel
+// goes to its button, since Qt would otherwise send it on to whatever comes next in the chain.
+void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox* panel,
+                 std::initializer_list<QPushButton*> others) {
+    const std::string caption = Caption(button);
+    if (caption == closedCaption) {
+        Show(panel);
+        for (QPushButton* other : others)
+            Disable(other);
+        SetCaption(button, kBackCaption);
+    } else if (caption == kBackCaption) {
+        if (panel->isAncestorOf(QApplication::focusWidget())) GiveFocus(button);
+        Hide(panel);
+        for (QPushButton* other : others)
+            Enable(other);
+        SetCaption(button, closedCaption);
+    }
+}
+
+}  // namespace
+
+void Form1::cmdAbout_Click() {
+    OpenOrClose(cmdAbout, "&About", frmAbout, {cmdNew, cmdCalcu});
+}
+
+void Form1::cmdNew_Click() {
+    OpenOrClose(cmdNew, "&What's New", frmNew, {cmdAbout, cmdCalcu});
+}
+
+// Returns the steps to their start beneath whatever panel is open; the hidden frames keep
+// their contents until the next Select and formula click set them again.
+void Form1::cmdClearAll_Click() {
+    GiveFocus(Combo1);
+    SetText(Combo1, "Choose and click Select");
+    Hide(frmChoose);
+    Hide(frmCalc);
+    Disable(cmdByteConvert);
+}
+
+// Ends the program at once: there is nothing to save and nothing to ask.
+void Form1::cmdExit_Click() {
+    m_dispatcher.platform().Quit();
+}
+
+// The window's close button and the window manager's close keystroke end the program as Exit
+// does. The window is left as it is rather than torn down first, so no handler runs on the way.
+void Form1::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    m_dispatcher.Run([this] { cmdExit_Click(); });
+}
+
+}  // namespace ombrelo::window

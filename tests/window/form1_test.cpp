@@ -240,8 +240,10 @@ TEST_F(Form1Test, WhatsNewShowsItsFirstLineAndCannotBeChanged) {
               Q(kWhatsNewText));
 }
 
-// A regression guard for the look: option buttons once filled with the button face.
-TEST_F(Form1Test, OptionButtonsAndTheWindowShowTheDesignBlue) {
+// The design's blue shows on the window and the option buttons; it is painted, not put in
+// palettes, so the standard controls carry no palette of their own: they show the platform's
+// colours and follow a change of them.
+TEST_F(Form1Test, TheDesignBlueIsPaintedAndStandardControlsKeepThePlatformsColours) {
     m_form.frmChoose->show();
     ShowAndActivate();
     const QImage image = m_form.grab().toImage();
@@ -249,11 +251,6 @@ TEST_F(Form1Test, OptionButtonsAndTheWindowShowTheDesignBlue) {
     const QRect option = m_form.optForm[1]->geometry().translated(m_form.frmChoose->pos());
     EXPECT_EQ(image.pixelColor(option.left() + option.width() * 3 / 4, option.center().y()), blue);
     EXPECT_EQ(image.pixelColor(m_form.width() / 2, m_form.frmCalc->geometry().center().y()), blue);
-}
-
-// The blue is painted, not put in palettes: the standard controls carry no palette of their
-// own, so they show the platform's colours and follow a change of them.
-TEST_F(Form1Test, StandardControlsKeepThePlatformsColours) {
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_form.cmdExit, m_form.cmdSelect, m_form.cmdNumber[5], m_form.Combo1, m_form.txtCalc1,
              m_form.txtDisplay, m_form.txtNew, m_form.lblCalc3, m_form.lblCalc6}) {
@@ -267,7 +264,6 @@ TEST_F(Form1Test, StandardControlsKeepThePlatformsColours) {
     }
     // A result label shows the button face.
     EXPECT_EQ(m_form.lblCalc3->backgroundRole(), QPalette::Button);
-    EXPECT_EQ(m_form.lblCalc3->foregroundRole(), QPalette::ButtonText);
 }
 
 }  // namespace

@@ -103,19 +103,17 @@ Qt::Alignment ToQt(Align align) {
     return Qt::AlignLeft;
 }
 
-// Where a control draws its caption.
+// Where a control draws its caption; a frame's stands inside its border.
 QRect CaptionArea(QWidget& control) {
     QStyleOptionButton option;
     option.initFrom(&control);
-    if (qobject_cast<QRadioButton*>(&control) != nullptr) {
-        return control.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &control);
+    const bool radio = qobject_cast<QRadioButton*>(&control) != nullptr;
+    if (radio || qobject_cast<QPushButton*>(&control) != nullptr) {
+        return control.style()->subElementRect(
+            radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option,
+            &control);
     }
-    if (qobject_cast<QPushButton*>(&control) != nullptr) {
-        return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control);
-    }
-    if (qobject_cast<QGroupBox*>(&control) != nullptr) {
-        return control.rect().adjusted(8, 0, -8, 0);  // the caption stands inside the border
-    }
+    if (qobject_cast<QGroupBox*>(&control) != nullptr) return control.rect().adjusted(8, 0, -8, 0);
     return control.contentsRect();
 }
 
@@ -244,46 +242,38 @@ TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
 // Nothing the window can caption a control with wraps or is cut at the design font, in the
 // faces the package depends on (the classic faces' stand-ins).
 TEST_F(FormLayout, EveryCaptionFitsItsControlInThePackagedFaces) {
-    for (QWidget* control :
-         {static_cast<QWidget*>(m_form.lblCalcDeci), static_cast<QWidget*>(m_form.lblCalcFrm1)}) {
-        EXPECT_EQ(QFontInfo(control->font()).family(), QStringLiteral("Liberation Sans"));
-    }
-    // The captions handlers write, by control.
-    std::map<std::string, std::vector<std::string_view>, std::less<>> written;
-    for (const conversion::ConversionFormula& formula : conversion::AllFormulas()) {
-        written["optForm" + std::to_string(formula.slot)].push_back(formula.caption);
-        for (const auto& [direction, caption, prompt, result, text] :
-             {std::tuple{&formula.forward, "optCalc1", "lblCalc1", "lblCalc2", "lblCalcFrm1"},
-              std::tuple{&formula.reverse, "lblOptCalc2", "lblCalc4", "lblCalc5", "lblCalcFrm2"}}) {
-            written[caption].push_back(direction->caption);
-            written[prompt].push_back(direction->prompt);
-            written[result].push_back(direction->resultLabel);
-            written[text].push_back(direction->formulaText);
-        }
-    }
-    for (const char* panelButton : {"cmdCalcu", "cmdNew", "cmdAbout"})
-        written[panelButton].push_back("Back");
-
+    std::multimap<std::string, std::string_view> captions;  // every caption a control can show
     for (const ControlRow& row : FormRows()) {
         const bool captioned = row.kind == ControlKind::Frame || row.kind == ControlKind::Label ||
                                row.kind == ControlKind::CommandButton ||
                                row.kind == ControlKind::OptionButton;
-        if (!captioned || row.number) continue;
-        auto* control = m_form.findChild<QWidget*>(QString::fromStdString(ObjectName(row)));
+        if (captioned && !row.number && !row.text.empty())
+            captions.emplace(ObjectName(row), row.text);
+    }
+    for (const conversion::ConversionFormula& formula : conversion::AllFormulas()) {
+        captions.emplace("optForm" + std::to_string(formula.slot), formula.caption);
+        for (const auto& [direction, caption, prompt, result, text] :
+             {std::tuple{&formula.forward, "optCalc1", "lblCalc1", "lblCalc2", "lblCalcFrm1"},
+              std::tuple{&formula.reverse, "lblOptCalc2", "lblCalc4", "lblCalc5", "lblCalcFrm2"}}) {
+            captions.emplace(caption, direction->caption);
+            captions.emplace(prompt, direction->prompt);
+            captions.emplace(result, direction->resultLabel);
+            captions.emplace(text, direction->formulaText);
+        }
+    }
+    for (const char* panelButton : {"cmdCalcu", "cmdNew", "cmdAbout"})
+        captions.emplace(panelButton, "Back");
+
+    for (const auto& [name, caption] : captions) {
+        SCOPED_TRACE(name + " \"" + std::string(caption) + "\"");
+        auto* control = m_form.findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(control, nullptr);
-        const QRect area = CaptionArea(*control);
+        const QString face = QFontInfo(control->font()).family();
+        EXPECT_TRUE(face == u"Liberation Sans" || face == u"Dancing Script") << face.toStdString();
         const QFontMetrics metrics(control->font());
-        std::vector<std::string_view> captions = {row.text};
-        if (const auto found = written.find(ObjectName(row)); found != written.end()) {
-            captions.insert(captions.end(), found->second.begin(), found->second.end());
-        }
-        for (const std::string_view caption : captions) {
-            if (caption.empty()) continue;
-            SCOPED_TRACE(ObjectName(row) + " \"" + std::string(caption) + "\"");
-            const QString shown = Q(caption).remove(u'&');  // an access key's mark takes no room
-            EXPECT_LE(metrics.horizontalAdvance(shown), area.width());
-            EXPECT_LE(metrics.height(), area.height());
-        }
+        const QRect area = CaptionArea(*control);
+        EXPECT_LE(metrics.horizontalAdvance(Q(caption).remove(u'&')), area.width());
+        EXPECT_LE(metrics.height(), area.height());
     }
 }
 

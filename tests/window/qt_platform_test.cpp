@@ -1,10 +1,17 @@
 #include "window/qt_platform.h"
 
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+
+#include "window/dispatcher.h"
 
 namespace ombrelo::window {
 namespace {
@@ -55,6 +62,35 @@ TEST(QtPlatform, QuitEndsTheEventLoopWithStatusZero) {
     QtPlatform platform;
     QTimer::singleShot(0, [&platform] { platform.Quit(); });
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+// Whatever a handler throws is reported once through the one reporter, as it is or as an
+// internal error with its text, and the next handler runs as usual.
+TEST(Dispatcher, ReportsEveryKindOfFailureAndKeepsRunning) {
+    struct Recorder final : Platform {
+        void ReportError(const conversion::RunTimeError& error) override {
+            reports.push_back(std::to_string(error.Number()) + " " + error.Message());
+        }
+        void Beep() override {}
+        void Quit() override {}
+        std::vector<std::string> reports;
+    };
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { throw conversion::MakeRunTimeError(conversion::kOverflow); }, "6 Overflow"},
+        {[] { throw std::bad_alloc(); }, "7 Out of memory"},
+        {[] { throw std::out_of_range("vector index 9"); }, "51 Internal error: vector index 9"},
+        {[] { throw 42; }, "51 Internal error: an exception of unknown type"},
+    };
+    for (const auto& [handler, report] : cases) {
+        SCOPED_TRACE(report);
+        Recorder platform;
+        Dispatcher dispatcher(platform);
+        dispatcher.Run(handler);
+        bool ranNext = false;
+        dispatcher.Run([&] { ranNext = true; });
+        EXPECT_EQ(platform.reports, std::vector<std::string>{report});
+        EXPECT_TRUE(ranNext);
+    }
 }
 
 }  // namespace

@@ -31,9 +31,7 @@ TEST(SystemRegionalSettings, ReadsSeparatorsGroupingAndSignFromTheLocale) {
         {"he_IL", ".", ",", {3}, NegativePattern::LeadingMinus},
         // Spanish writes 1234 ungrouped but 12345 grouped; the rules group from four digits.
         {"es_ES", ",", ".", {3}, NegativePattern::LeadingMinus},
-        // Digits of their own, with the separators written beside them.
-        {"ar_EG", "\u066B", "\u066C", {3}, NegativePattern::LeadingMinus, U'\u0660'},
-        {"fa_IR", "\u066B", "\u066C", {3}, NegativePattern::LeadingMinus, U'\u06F0'},
+        // Digits of their own (Arabic ones: the window tests of Convert).
         {"ne_NP", ".", ",", {3, 2}, NegativePattern::LeadingMinus, U'\u0966'},
     };
     for (const LocaleCase& c : cases) {

@@ -199,26 +199,23 @@ TEST_F(CalculatorPanel, KeysActWhileAPanelButtonHasTheFocus) {
 
 TEST_F(CalculatorPanel, HeldKeysRepeatTheirCharacterButReleaseOnce) {
     Open();
-    QWidget* display = form.txtDisplay;
-    const auto send = [display](QEvent::Type type, Qt::Key key, const QString& text, bool repeat) {
-        QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
-        QApplication::sendEvent(display, &event);
+    // A press, then release/press pairs marked as repeats, as X11 sends them, then the real
+    // release.
+    const auto hold = [display = form.txtDisplay](Qt::Key key, const QString& text) {
+        const auto send = [&](QEvent::Type type, bool repeat) {
+            QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
+            QApplication::sendEvent(display, &event);
+        };
+        send(QEvent::KeyPress, false);
+        for (int i = 0; i < 2; ++i) {
+            send(QEvent::KeyRelease, true);
+            send(QEvent::KeyPress, true);
+        }
+        send(QEvent::KeyRelease, false);
     };
-    // Held 5: a press, then release/press pairs marked as repeats, then the real release.
-    send(QEvent::KeyPress, Qt::Key_5, u"5"_s, false);
-    for (int i = 0; i < 2; ++i) {
-        send(QEvent::KeyRelease, Qt::Key_5, u"5"_s, true);
-        send(QEvent::KeyPress, Qt::Key_5, u"5"_s, true);
-    }
-    send(QEvent::KeyRelease, Qt::Key_5, u"5"_s, false);
+    hold(Qt::Key_5, u"5"_s);
     EXPECT_EQ(form.txtDisplay->text(), u"555"_s);
-    // Held Backspace acts on its one physical release.
-    send(QEvent::KeyPress, Qt::Key_Backspace, u"\b"_s, false);
-    for (int i = 0; i < 2; ++i) {
-        send(QEvent::KeyRelease, Qt::Key_Backspace, u"\b"_s, true);
-        send(QEvent::KeyPress, Qt::Key_Backspace, u"\b"_s, true);
-    }
-    send(QEvent::KeyRelease, Qt::Key_Backspace, u"\b"_s, false);
+    hold(Qt::Key_Backspace, u"\b"_s);  // acts on its one physical release
     EXPECT_EQ(form.txtDisplay->text(), u"55"_s);
 }
 

@@ -172,6 +172,7 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
             // Typed text stays typed text: it is neither added to the list nor completed.
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setCompleter(nullptr);
+            if (row.maxLength > 0) combo->lineEdit()->setMaxLength(row.maxLength);
             if (row.items != nullptr) {
                 QStringList items;
                 for (const std::string_view item : row.items())

@@ -11,6 +11,11 @@ namespace {
 using K = ControlKind;
 using P = Paint;
 
+// The longest text a box of amounts or a place count takes: room for any double written out
+// in full (the smallest takes about 1,100 characters), yet a pasted megabyte lays out within a
+// frame, which Qt's own limit of 32,767 characters does not (some 40 ms on every change).
+constexpr int kTypedTextLength = 4096;
+
 constexpr WindowSpec kWindow{"Ombrelo v1.1 ~by Vesk", 4815, 7215};
 
 // Within a container, a row listed earlier lies above an overlapping row listed later.
@@ -29,7 +34,7 @@ constexpr auto kRows = std::to_array<ControlRow>({
 
     // Step 1: choose an area.
     {.name = "cmdSelect", .kind = K::CommandButton, .container = "frmOption", .text = "&Select", .left = 3360, .top = 360, .width = 1095, .height = 375, .tabIndex = 1, .font = kSelectFont},
-    {.name = "Combo1", .kind = K::ComboBox, .container = "frmOption", .text = "Choose and click Select", .left = 240, .top = 360, .width = 3015, .height = 315, .tabIndex = 0, .accessibleName = "Area of conversion", .items = &conversion::AreaEntries},
+    {.name = "Combo1", .kind = K::ComboBox, .container = "frmOption", .text = "Choose and click Select", .left = 240, .top = 360, .width = 3015, .height = 315, .tabIndex = 0, .maxLength = kTypedTextLength, .accessibleName = "Area of conversion", .items = &conversion::AreaEntries},
 
     // Step 2: choose a formula. The captions are placeholders until an area is selected.
     {.name = "optForm8", .kind = K::OptionButton, .container = "frmChoose", .text = "Option8", .left = 2280, .top = 1080, .width = 2175, .height = 255, .tabIndex = 35, .paint = P::WhiteOnBlue},
@@ -42,10 +47,10 @@ constexpr auto kRows = std::to_array<ControlRow>({
     {.name = "optForm1", .kind = K::OptionButton, .container = "frmChoose", .text = "Option1", .left = 120, .top = 360, .width = 2295, .height = 255, .tabIndex = 28, .paint = P::WhiteOnBlue},
 
     // Step 3: the calculation. Left column forward, right column reverse.
-    {.name = "txtCalcDeci", .kind = K::TextBox, .container = "frmCalc", .text = "2", .left = 3840, .top = 2160, .width = 375, .height = 285, .visible = false, .tabIndex = 40, .align = Align::Centre, .accessibleDescription = "Decimal places"},
-    {.name = "txtCalc2", .kind = K::TextBox, .container = "frmCalc", .left = 2640, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 18, .align = Align::Centre, .accessibleDescription = "Reverse amount"},
+    {.name = "txtCalcDeci", .kind = K::TextBox, .container = "frmCalc", .text = "2", .left = 3840, .top = 2160, .width = 375, .height = 285, .visible = false, .tabIndex = 40, .align = Align::Centre, .maxLength = kTypedTextLength, .accessibleDescription = "Decimal places"},
+    {.name = "txtCalc2", .kind = K::TextBox, .container = "frmCalc", .left = 2640, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 18, .align = Align::Centre, .maxLength = kTypedTextLength, .accessibleDescription = "Reverse amount"},
     {.name = "optCalc1", .kind = K::OptionButton, .container = "frmCalc", .left = 120, .top = 240, .width = 2055, .height = 255, .tabIndex = 16, .paint = P::WhiteOnBlue},
-    {.name = "txtCalc1", .kind = K::TextBox, .container = "frmCalc", .left = 360, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 13, .align = Align::Centre, .accessibleDescription = "Forward amount"},
+    {.name = "txtCalc1", .kind = K::TextBox, .container = "frmCalc", .left = 360, .top = 960, .width = 1575, .height = 285, .visible = false, .tabIndex = 13, .align = Align::Centre, .maxLength = kTypedTextLength, .accessibleDescription = "Forward amount"},
     {.name = "optCalc2", .kind = K::OptionButton, .container = "frmCalc", .left = 4250, .top = 240, .width = 200, .height = 255, .tabIndex = 17, .paint = P::WhiteOnBlue},
     {.name = "lblCalcDeci", .kind = K::Label, .container = "frmCalc", .text = "Decimal Places", .left = 2640, .top = 2205, .width = 1095, .height = 195, .visible = false, .tabIndex = 39, .paint = P::WhiteOnBlue, .align = Align::Centre, .buddy = "txtCalcDeci"},
     {.name = "lblOptCalc2", .kind = K::Label, .container = "frmCalc", .left = 2400, .top = 240, .width = 1815, .height = 255, .tabIndex = 38, .paint = P::WhiteOnBlue, .align = Align::Right, .buddy = "optCalc2"},

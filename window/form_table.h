@@ -76,7 +76,7 @@ struct ControlRow {
     Align align = Align::Left;
     bool border = false;                // labels: a single-line border
     bool number = false;                // labels: a computed number, shown whole or plainly cut
-    int maxLength = 0;                  // text boxes: 0 is unlimited
+    int maxLength = 0;                  // text boxes and the combo box's field: 0 is Qt's own
     bool readOnly = false;              // text boxes: selectable and copyable, not editable
     bool verticalScrollBar = false;     // multi-line text boxes
     std::string_view accessibleName{};  // a control no label names: what it holds

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <QShortcutEvent>
 
 #include "window/form1.h"
 #include "window/form_table.h"
@@ -94,13 +95,18 @@ void Form1::guardKeyboardReach() {
             m_tabOrder.push_back(control);
     }
 
+    // An access key clicks its button at once, as the desktop's own buttons do, where Qt would
+    // first draw it pressed for 100 ms; beneath an open panel it clicks nothing.
     auto* gate = new EventGate(this, [this](QObject* watched, QEvent* event) {
-        return event->type() == QEvent::Shortcut && IsCovered(static_cast<QWidget*>(watched));
+        if (event->type() != QEvent::Shortcut) return false;
+        auto* button = static_cast<QAbstractButton*>(watched);
+        if (IsCovered(button)) return true;
+        if (static_cast<QShortcutEvent*>(event)->isAmbiguous()) return false;
+        button->click();
+        return true;
     });
-    for (QGroupBox* step : {frmOption, frmChoose, frmCalc}) {
-        for (QAbstractButton* button : step->findChildren<QAbstractButton*>())
-            button->installEventFilter(gate);
-    }
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->installEventFilter(gate);
 
     auto* mend = new ArrowKeyFocusMend(this);
     for (QRadioButton* option : findChildren<QRadioButton*>())

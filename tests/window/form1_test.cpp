@@ -268,11 +268,3 @@ TEST_F(Form1Test, TheDesignBlueIsPaintedAndStandardControlsKeepThePlatformsColou
 
 }  // namespace
 }  // namespace ombrelo::window
-
-int main(int argc, char** argv) {
-    // Test discovery runs this binary outside CTest's environment: never need a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

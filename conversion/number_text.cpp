@@ -426,7 +426,9 @@ auto ReadStrict(std::string_view s, const RegionalNumberSettings& settings, Numb
     const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
     // Separators are a byte or a few: compared in place, no library call per character.
     const auto startsWith = [&s, &pos](std::string_view part) {
-        if (part.empty() || s.size() - pos < part.size() || s[pos] != part[0]) return false;
+        if (part.empty() || pos == s.size() || s[pos] != part[0] || s.size() - pos < part.size()) {
+            return false;
+        }
         for (std::size_t k = 1; k < part.size(); ++k) {
             if (s[pos + k] != part[k]) return false;
         }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 #include "conversion/run_time_error.h"
@@ -102,6 +103,77 @@ class DecimalDigits {
     std::int64_t m_integerDigits = 0;  // significant integer digits, kept or not
     std::int64_t m_fractionZeros = 0;  // zeros after the point before the first significant one
     std::int64_t m_exponent = 0;
+    bool m_exponentNegative = false;
+};
+
+// The parts of a decimal number as its text is scanned, written out in std::from_chars' own
+// form ("-1234.5e-3") into a small buffer: group separators and a "+" dropped, "." for the
+// decimal separator, "e" for any exponent letter. The usual text fits, so reading it costs
+// one scan and one from_chars. Text that outgrows the buffer, and values beyond the double
+// range either way, give no value: those are DecimalDigits' to decide.
+class FromCharsForm {
+  public:
+    using Buffer = std::array<char, 64>;
+    // Longer text goes straight to DecimalDigits, so a pasted megabyte is scanned once only.
+    static constexpr std::size_t kLongestText = 256;
+
+    explicit FromCharsForm(Buffer& buffer)
+        : m_begin(buffer.data()), m_out(buffer.data() + 1), m_limit(buffer.data() + buffer.size()) {
+        buffer[0] = '-';
+    }
+
+    void AddIntegerDigit(char digit) { Put(digit); }
+
+    void AddFractionDigit(char digit) {
+        if (!m_point) {
+            Put('.');
+            m_point = true;
+        }
+        Put(digit);
+    }
+
+    void SetExponentNegative() { m_exponentNegative = true; }
+
+    // The letter and sign are written with the first digit: without digits they add nothing.
+    void AddExponentDigit(char digit) {
+        if (!m_exponent) {
+            Put('e');
+            if (m_exponentNegative) Put('-');
+            m_exponent = true;
+        }
+        Put(digit);
+    }
+
+    std::optional<double> Value(bool negative) const {
+        if (m_full) return std::nullopt;
+        // Zeros that end a fraction cost from_chars time and carry no value.
+        const char* last = m_out;
+        if (m_point && !m_exponent) {
+            while (last[-1] == '0')
+                --last;
+            if (last[-1] == '.') --last;
+        }
+        double value = 0.0;
+        const auto result = std::from_chars(m_begin + (negative ? 0 : 1), last, value);
+        if (result.ec != std::errc() || result.ptr != last) return std::nullopt;
+        return value == 0.0 ? 0.0 : value;  // no negative zero
+    }
+
+  private:
+    void Put(char c) {
+        if (m_out != m_limit) {
+            *m_out++ = c;
+        } else {
+            m_full = true;
+        }
+    }
+
+    char* m_begin;  // the sign, used only for a negative number, then the number up to m_out
+    char* m_out;
+    char* m_limit;
+    bool m_full = false;
+    bool m_point = false;
+    bool m_exponent = false;
     bool m_exponentNegative = false;
 };
 
@@ -384,6 +456,68 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// The strict shape of the whole text (blanks around it already gone) into `number`
+// (FromCharsForm or DecimalDigits). Raises 13 when the text is not that shape.
+template <typename Number>
+auto ReadStrict(std::string_view s, const RegionalNumberSettings& settings, Number& number) {
+    const std::string_view decimalSeparator = settings.decimalSeparator;
+    const std::string_view groupSeparator = settings.groupSeparator;
+    std::size_t pos = 0;
+    const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
+    // Separators are a byte or a few: compared in place, no library call per character.
+    const auto startsWith = [&s, &pos](std::string_view part) {
+        if (part.empty() || pos == s.size() || s[pos] != part[0] || s.size() - pos < part.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < part.size(); ++k) {
+            if (s[pos + k] != part[k]) return false;
+        }
+        return true;
+    };
+
+    bool negative = false;
+    if (at() == '+' || at() == '-') {
+        negative = at() == '-';
+        ++pos;
+    }
+    bool anyDigit = false;
+    while (true) {
+        if (IsDigit(at())) {
+            number.AddIntegerDigit(at());
+            anyDigit = true;
+            ++pos;
+        } else if (anyDigit && startsWith(groupSeparator) && !startsWith(decimalSeparator) &&
+                   pos + groupSeparator.size() < s.size() &&
+                   IsDigit(s[pos + groupSeparator.size()])) {
+            // Only between two digits of the integer part.
+            pos += groupSeparator.size();
+        } else {
+            break;
+        }
+    }
+    if (startsWith(decimalSeparator)) {
+        pos += decimalSeparator.size();
+        for (; IsDigit(at()); ++pos) {
+            number.AddFractionDigit(at());
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) throw MakeRunTimeError(kTypeMismatch);
+
+    if (IsExponentLetter(at())) {
+        ++pos;
+        if (at() == '+' || at() == '-') {
+            if (at() == '-') number.SetExponentNegative();
+            ++pos;
+        }
+        if (!IsDigit(at())) throw MakeRunTimeError(kTypeMismatch);
+        for (; IsDigit(at()); ++pos)
+            number.AddExponentDigit(at());
+    }
+    if (pos != s.size()) throw MakeRunTimeError(kTypeMismatch);
+    return number.Value(negative);
+}
+
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
@@ -452,65 +586,20 @@ double ParseNumber(std::string_view text, const RegionalNumberSettings& settings
     }
 
     double plain = 0.0;
-    const std::string_view decimalSeparator = settings.decimalSeparator;
     const std::string_view groupSeparator = settings.groupSeparator;
     // Grouped text would only make from_chars stop early: skip straight to the full reading.
     const bool maybeGrouped =
         !groupSeparator.empty() && s.find(groupSeparator[0]) != std::string_view::npos;
-    if (!maybeGrouped && ReadPlain(s, decimalSeparator == ".", plain)) return plain;
-    std::size_t pos = 0;
-    const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
-    // Separators are a byte or a few: compared in place, no library call per character.
-    const auto startsWith = [&s, &pos](std::string_view part) {
-        if (part.empty() || s.size() - pos < part.size()) return false;
-        for (std::size_t k = 0; k < part.size(); ++k) {
-            if (s[pos + k] != part[k]) return false;
-        }
-        return true;
-    };
-
-    bool negative = false;
-    if (at() == '+' || at() == '-') {
-        negative = at() == '-';
-        ++pos;
+    if (!maybeGrouped && ReadPlain(s, std::string_view(settings.decimalSeparator) == ".", plain)) {
+        return plain;
+    }
+    if (s.size() <= FromCharsForm::kLongestText) {
+        FromCharsForm::Buffer buffer;
+        FromCharsForm shortForm(buffer);
+        if (const std::optional<double> value = ReadStrict(s, settings, shortForm)) return *value;
     }
     DecimalDigits digits;
-    bool anyDigit = false;
-    while (true) {
-        if (IsDigit(at())) {
-            digits.AddIntegerDigit(at());
-            anyDigit = true;
-            ++pos;
-        } else if (anyDigit && !startsWith(decimalSeparator) && startsWith(groupSeparator) &&
-                   pos + groupSeparator.size() < s.size() &&
-                   IsDigit(s[pos + groupSeparator.size()])) {
-            // Only between two digits of the integer part.
-            pos += groupSeparator.size();
-        } else {
-            break;
-        }
-    }
-    if (startsWith(decimalSeparator)) {
-        pos += decimalSeparator.size();
-        for (; IsDigit(at()); ++pos) {
-            digits.AddFractionDigit(at());
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit) throw MakeRunTimeError(kTypeMismatch);
-
-    if (IsExponentLetter(at())) {
-        ++pos;
-        if (at() == '+' || at() == '-') {
-            if (at() == '-') digits.SetExponentNegative();
-            ++pos;
-        }
-        if (!IsDigit(at())) throw MakeRunTimeError(kTypeMismatch);
-        for (; IsDigit(at()); ++pos)
-            digits.AddExponentDigit(at());
-    }
-    if (pos != s.size()) throw MakeRunTimeError(kTypeMismatch);
-    return digits.Value(negative);
+    return ReadStrict(s, settings, digits);
 }
 
 std::int32_t ParseWholeNumber(std::string_view text, const RegionalNumberSettings& settings) {

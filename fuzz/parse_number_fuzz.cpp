@@ -1,6 +1,6 @@
 // First byte: a regional format; the rest: the text. The strict rule raises only 13 or 6,
-// ignores blanks around the number and the group separators within it, and the rules built on
-// it follow it.
+// ignores blanks around the number, the group separators within it and zeros before it, and
+// the rules built on it follow it.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +34,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string padded = " \t" + std::string(text) + "\n ";
     Require(Attempt([&] { return ParseNumber(padded, settings); }) == read, "blanks around ignored",
             text);
+
+    // Leading zeros make text long enough for the bounded digit reading; the usual reading of
+    // the same number must agree with it, errors and all.
+    const std::size_t first = text.find_first_not_of(" \t\n");
+    if (first != std::string_view::npos && ombrelo::fuzz::IsDigit(text[first])) {
+        const std::string zeros = std::string(300, '0') + std::string(text.substr(first));
+        Require(Attempt([&] { return ParseNumber(zeros, settings); }) == read,
+                "leading zeros change nothing", text);
+    }
 
     if (read.error == kTypeMismatch) {
         Require(Attempt([&] { return ParseWholeNumber(text, settings); }).error == kTypeMismatch,

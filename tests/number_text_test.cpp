@@ -113,6 +113,8 @@ TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {
         {"4.9406564584124654e-324", kTiny, 0},
         {"2.4703282292062328e-324", kTiny, 0},  // just above half the smallest step
         {"2.4703282292062327e-324", 0, 0},      // just below it
+        {"4.9 e-324", kTiny, 0},                // blanks and "D" take the slower reading
+        {"1D-322", 1e-322, 0},
         {"&H10", 16, 0},
         {"&HFFFF", -1, 0},
         {"&H8000", -32768, 0},
@@ -125,6 +127,7 @@ TEST(ParseLeadingNumber, ReadsTheNumberTheTextBeginsWith) {
         {"&o177777", -1, 0},
         {"&O37777777777", -1, 0},
         {"&O40000000000", 0, 6},
+        {"&O18", 1, 0},  // 8 is no octal digit
         {"&H1G", 1, 0},
         {"& H 1 F", 31, 0},
         {"&H", 0, 0},
@@ -154,6 +157,8 @@ TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
         {Region::Point, "1,00", 100, 0},
         {Region::Point, "1e3", 1000, 0},
         {Region::Point, "-5.5D-1", -0.55, 0},
+        {Region::Point, "1D-322", 1e-322, 0},
+        {Region::Point, "0,000.000001e-317", 1e-323, 0},
         {Region::Point, "1E+15", 1e15, 0},
         {Region::Point, ".5", 0.5, 0},
         {Region::Point, "5.", 5, 0},
@@ -178,11 +183,13 @@ TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
         {Region::Point, "&H1G", 0, 13},
         {Region::Point, "-&H10", 0, 13},
         {Region::Point, "&H100000000", 0, 6},
+        {Region::Point, "&O19", 0, 13},
         {Region::Point, "1e309", 0, 6},
         {Region::Comma, "1,5", 1.5, 0},
         {Region::Comma, "1.000,5", 1000.5, 0},
         {Region::Comma, "1.5", 15, 0},
         {Region::Comma, "1,5E-05", 1.5e-5, 0},
+        {Region::Comma, "4,94E-324", kTiny, 0},
         {Region::Comma, "1,000.5", 0, 13},
         {Region::Indian, "12,34,56,789", 123456789, 0},
         {Region::Indian, "1,234.5", 1234.5, 0},
@@ -221,6 +228,7 @@ TEST(ParseWholeNumber, RoundsHalfToEvenWithinThirtyTwoBits) {
     };
     static constexpr Case kCases[] = {
         {"2", 2, 0},
+        {"+3", 3, 0},
         {"2.5", 2, 0},
         {"3.5", 4, 0},
         {"2.6", 3, 0},
@@ -268,6 +276,8 @@ TEST(NumberToText, FifteenSignificantDigitsInTheChosenForm) {
         {Region::Point, 1e15, "1E+15"},
         {Region::Point, 0.00001, "1E-05"},
         {Region::Point, 1.5e-5, "1.5E-05"},
+        {Region::Point, 1e-9, "1E-09"},
+        {Region::Point, -2.5e-10, "-2.5E-10"},
         {Region::Point, 1.23456789012346e20, "1.23456789012346E+20"},
         {Region::Point, 999999999999999.4, "999999999999999"},
         {Region::Point, 999999999999999.5, "1E+15"},  // the form follows the rounded value
@@ -474,6 +484,8 @@ TEST(ParseRules, TextOfAnyLength) {
         {"1e99999999999999999999", 0, 6},
         {"1e-99999999999999999999", 0, 0},
         {"0e99999999999999999999", 0, 0},
+        {"4.9" + zeros + "e-324", kTiny, 0},
+        {"1" + zeros + "e-1000322", 1e-322, 0},
         {"9007199254740993." + std::string(900, '0') + "1", 9007199254740994.0, 0},
         // Halfway between 1 and the next double: ties to even, but anything more rounds up.
         {std::string(kOnePlusHalfStep), 1, 0},

@@ -38,18 +38,15 @@ void Form1::cmdCalcuHide2_Click() {
 }
 
 void Form1::HideCalculatorPanel() {
-    // A keyboard user is never left on a hidden control, nor sent wherever Qt would pick.
-    if (frmCalcu->isAncestorOf(focusWidget())) GiveFocus(cmdCalcu);
-    Hide(frmCalcu);
-    Enable(cmdAbout);
-    Enable(cmdNew);
-    SetCaption(cmdCalcu, kCalculatorCaption);
+    ClosePanel(cmdCalcu, kCalculatorCaption, frmCalcu, {cmdAbout, cmdNew});
 }
 
 void Form1::txtDisplay_KeyPress(char32_t& KeyAscii) {
     const char32_t key = KeyAscii;
     // The point key also answers to the regional decimal separator the display is read with.
-    const QString separator = ToQString(m_regional.Current().decimalSeparator);
+    const auto isRegionalPoint = [this, key] {
+        return ToQString(m_regional.Current().decimalSeparator) == QString::fromUcs4(&key, 1);
+    };
     if (QChar::isDigit(key)) {
         // Any script's decimal digits: "٣" is 3.
         m_calculator.cmdNumber_Click(QChar::digitValue(key));
@@ -63,7 +60,7 @@ void Form1::txtDisplay_KeyPress(char32_t& KeyAscii) {
         m_calculator.cmdOperator_Click(4);
     } else if (key == U'=' || key == U'\r') {
         m_calculator.cmdEquals_Click();
-    } else if (key == U'.' || separator == QString::fromUcs4(&key, 1)) {
+    } else if (key == U'.' || isRegionalPoint()) {
         m_calculator.cmdDecimal_Click();
     } else if (key == U'C' || key == U'c') {
         m_calculator.cmdClearEntry_Click();
@@ -101,11 +98,11 @@ void Form1::Form_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift) {
 }
 
 void Form1::txtDisplay_Change() {
-    txtDisplay->setCursorPosition(static_cast<int>(txtDisplay->text().size()));
+    CaretToEnd(txtDisplay);
 }
 
 void Form1::txtDisplay_GotFocus() {
-    txtDisplay->setCursorPosition(static_cast<int>(txtDisplay->text().size()));
+    CaretToEnd(txtDisplay);
 }
 
 // The window sees the panel's keys first (key preview, within the panel only), so each key

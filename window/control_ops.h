@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,23 @@ inline void SetText(QComboBox* combo, std::string_view text) {
     const QString value = ToQString(text);
     combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
     combo->setEditText(value);
+}
+
+// Puts the caret after the last character.
+inline void CaretToEnd(QLineEdit* box) {
+    box->setCursorPosition(static_cast<int>(box->text().size()));
+}
+
+// Closes a panel that its button opened: hides it, gives back the buttons it locked out and
+// puts the button's own caption back. A focus left inside the panel goes to its button first,
+// so it never stays on a hidden control nor lands wherever Qt would send it next.
+inline void ClosePanel(QAbstractButton* button, std::string_view closedCaption, QWidget* panel,
+                       std::initializer_list<QAbstractButton*> lockedOut) {
+    if (panel->isAncestorOf(panel->window()->focusWidget())) GiveFocus(button);
+    Hide(panel);
+    for (QAbstractButton* other : lockedOut)
+        Enable(other);
+    SetCaption(button, closedCaption);
 }
 
 inline bool IsSelected(const QRadioButton* option) {

@@ -1,6 +1,7 @@
 #include "window/form_builder.h"
 
 #include "window/accessible_controls.h"
+#include "window/event_filter.h"
 #include "window/frame_style.h"
 #include "window/number_label.h"
 #include "window/qt_text.h"
@@ -93,20 +94,6 @@ void ApplyPaint(QWidget& widget, ControlKind kind, Paint paint) {
             return;
     }
 }
-
-// Fills the window with the design's blue before it draws anything else.
-class BlueBackground final : public QObject {
-  public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QPainter(static_cast<QWidget*>(watched))
-                .fillRect(static_cast<QPaintEvent*>(event)->rect(), QColor(kDesignBlue));
-        }
-        return false;
-    }
-};
 
 QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
     const QString text = ToQString(row.text);
@@ -292,7 +279,14 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
 
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
-    window.installEventFilter(new BlueBackground(&window));
+    // The design's blue fills the window before it draws anything else.
+    window.installEventFilter(new EventFilter(&window, [](QObject* watched, QEvent* event) {
+        if (event->type() == QEvent::Paint) {
+            QPainter(static_cast<QWidget*>(watched))
+                .fillRect(static_cast<QPaintEvent*>(event)->rect(), QColor(kDesignBlue));
+        }
+        return false;
+    }));
     window.setFont(MakeFont(kDefaultFont));
 
     std::vector<QObject*> objects;

@@ -1,7 +1,5 @@
 #include <algorithm>
-#include <functional>
 #include <initializer_list>
-#include <utility>
 #include <vector>
 
 #include <QAbstractButton>
@@ -13,6 +11,7 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 
+#include "window/event_filter.h"
 #include "window/form1.h"
 #include "window/form_table.h"
 
@@ -22,18 +21,6 @@
 namespace ombrelo::window {
 
 namespace {
-
-// Swallows the events of the watched objects that the test picks.
-class EventGate final : public QObject {
-  public:
-    EventGate(QObject* parent, std::function<bool(QObject*, QEvent*)> swallow)
-        : QObject(parent), m_swallow(std::move(swallow)) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override { return m_swallow(watched, event); }
-
-  private:
-    std::function<bool(QObject*, QEvent*)> m_swallow;
-};
 
 // An arrow key in an option group clicks the next button and only then moves the focus to it,
 // undoing the focus the click handler gave (the amount box). Given again, the arrow key ends
@@ -97,7 +84,7 @@ void Form1::guardKeyboardReach() {
 
     // An access key clicks its button at once, as the desktop's own buttons do, where Qt would
     // first draw it pressed for 100 ms; beneath an open panel it clicks nothing.
-    auto* gate = new EventGate(this, [this](QObject* watched, QEvent* event) {
+    auto* gate = new EventFilter(this, [this](QObject* watched, QEvent* event) {
         if (event->type() != QEvent::Shortcut) return false;
         auto* button = static_cast<QAbstractButton*>(watched);
         if (IsCovered(button)) return true;

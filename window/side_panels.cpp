@@ -2,7 +2,6 @@
 #include <string>
 #include <string_view>
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -18,23 +17,18 @@ namespace ombrelo::window {
 
 namespace {
 
-// Opens the panel and locks out the buttons of the other two, or undoes that, as the caption
-// says; any other caption does nothing. No focus is given: one left inside the closing panel
-// goes to its button, since Qt would otherwise send it on to whatever comes next in the chain.
+// Opens the panel and locks out the buttons of the other two, or closes it, as the caption
+// says; any other caption does nothing. Opening gives no focus.
 void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox* panel,
-                 std::initializer_list<QPushButton*> others) {
+                 std::initializer_list<QAbstractButton*> others) {
     const std::string caption = Caption(button);
     if (caption == closedCaption) {
         Show(panel);
-        for (QPushButton* other : others)
+        for (QAbstractButton* other : others)
             Disable(other);
         SetCaption(button, kBackCaption);
     } else if (caption == kBackCaption) {
-        if (panel->isAncestorOf(QApplication::focusWidget())) GiveFocus(button);
-        Hide(panel);
-        for (QPushButton* other : others)
-            Enable(other);
-        SetCaption(button, closedCaption);
+        ClosePanel(button, closedCaption, panel, others);
     }
 }
 

@@ -1,9 +1,6 @@
 #include <functional>
 #include <utility>
 
-#include <algorithm>
-#include <vector>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "window/event_filter.h"
 #include "window/form1.h"
 
 namespace ombrelo::window {
@@ -51,29 +49,6 @@ class LabelClickFilter final : public QObject {
     QLabel* m_label;
     std::function<void()> m_onClick;
     bool m_pressed = false;
-};
-
-// Hands the key presses and releases of the controls it watches to the window.
-class KeyFilter final : public QObject {
-  public:
-    using Route = std::function<bool(QWidget* control, const QKeyEvent& event)>;
-    KeyFilter(QObject* parent, Route route) : QObject(parent), m_route(std::move(route)) {}
-
-    void Watch(QWidget* control) {
-        control->installEventFilter(this);
-        m_controls.push_back(control);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-        const auto found = std::ranges::find(m_controls, watched);
-        if (found == m_controls.end()) return false;
-        return m_route(*found, *static_cast<QKeyEvent*>(event));
-    }
-
-  private:
-    Route m_route;
-    std::vector<QWidget*> m_controls;
 };
 
 }  // namespace
@@ -139,11 +114,12 @@ void Form1::connectHandlers() {
         [this, gotFocus = run(&Form1::txtDisplay_GotFocus)](QWidget* /*old*/, QWidget* now) {
             if (now == txtDisplay) gotFocus();
         });
-    auto* keys = new KeyFilter(this, [this](QWidget* control, const QKeyEvent& event) {
-        return CalculatorKeyEvent(control, event);
+    auto* keys = new EventFilter(this, [this](QObject* control, QEvent* event) {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        return CalculatorKeyEvent(static_cast<QWidget*>(control), *static_cast<QKeyEvent*>(event));
     });
     for (QWidget* control : frmCalcu->findChildren<QWidget*>()) {
-        if (control->focusPolicy() != Qt::NoFocus) keys->Watch(control);
+        if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(keys);
     }
 
     // Side panels and window commands; then the keyboard's reach, which must come last.

@@ -164,9 +164,6 @@ class Soak : public FormTest {
         }
     }
 
-    bool PanelOpen() const {
-        return form.frmCalcu->isVisible() || form.frmNew->isVisible() || form.frmAbout->isVisible();
-    }
     bool PanelHasFocus() const {
         return form.frmCalcu->isVisible() &&
                form.frmCalcu->isAncestorOf(QApplication::focusWidget());

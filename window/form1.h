@@ -166,6 +166,9 @@ class Form1 : public QWidget {
     void guardKeyboardReach();  // run after every handler is connected
     // Beneath an open panel: in steps 1 to 3 while the calculator, What's New or About is shown.
     bool IsCovered(const QWidget* control) const;
+    // A focus beneath an open panel goes into the panel, so that no key typed there reaches a
+    // control the user cannot see: its text, or the calculator's display.
+    void KeepFocusOutOfCover();
     std::vector<QWidget*> m_tabOrder;  // the focusable controls by tab index
     // -----------------------------------------------------------------------------------
 

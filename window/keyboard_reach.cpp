@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include <QAbstractButton>
@@ -7,10 +8,13 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QShortcutEvent>
 
+#include "window/control_ops.h"
 #include "window/event_filter.h"
 #include "window/form1.h"
 #include "window/form_table.h"
@@ -68,6 +72,15 @@ bool Form1::IsCovered(const QWidget* control) const {
     return std::ranges::any_of(
         std::initializer_list<const QWidget*>{frmOption, frmChoose, frmCalc},
         [control](const QWidget* step) { return step->isAncestorOf(control); });
+}
+
+void Form1::KeepFocusOutOfCover() {
+    const std::pair<const QGroupBox*, QWidget*> panels[] = {
+        {frmCalcu, txtDisplay}, {frmNew, txtNew}, {frmAbout, txtAbout}};
+    if (!IsCovered(QApplication::focusWidget())) return;
+    for (const auto& [panel, text] : panels) {
+        if (!panel->isHidden()) GiveFocus(text);
+    }
 }
 
 void Form1::guardKeyboardReach() {

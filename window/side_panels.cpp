@@ -18,7 +18,7 @@ namespace ombrelo::window {
 namespace {
 
 // Opens the panel and locks out the buttons of the other two, or closes it, as the caption
-// says; any other caption does nothing. Opening gives no focus.
+// says; any other caption does nothing. Opening gives no focus of its own.
 void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox* panel,
                  std::initializer_list<QAbstractButton*> others) {
     const std::string caption = Caption(button);
@@ -36,16 +36,19 @@ void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox*
 
 void Form1::cmdAbout_Click() {
     OpenOrClose(cmdAbout, "&About", frmAbout, {cmdNew, cmdCalcu});
+    KeepFocusOutOfCover();
 }
 
 void Form1::cmdNew_Click() {
     OpenOrClose(cmdNew, "&What's New", frmNew, {cmdAbout, cmdCalcu});
+    KeepFocusOutOfCover();
 }
 
 // Returns the steps to their start beneath whatever panel is open; the hidden frames keep
-// their contents until the next Select and formula click set them again.
+// their contents until the next Select and formula click set them again. The area box gets the
+// focus only where the user can see it: beneath a panel the focus stays where it is.
 void Form1::cmdClearAll_Click() {
-    GiveFocus(Combo1);
+    if (!IsCovered(Combo1)) GiveFocus(Combo1);
     SetText(Combo1, "Choose and click Select");
     Hide(frmChoose);
     Hide(frmCalc);

@@ -108,11 +108,13 @@ void Form1::connectHandlers() {
     onOperation(cmdPlusMinus, &calculator::CalculatorEngine::cmdPlusMinus_Click);
 
     connect(txtDisplay, &QLineEdit::textChanged, this, run(&Form1::txtDisplay_Change));
-    // After the box's own focus-in, which selects everything when the focus came by Tab.
+    // After the box's own focus-in, which selects everything when the focus came by Tab. A
+    // focus that lands beneath an open panel, by whatever way, goes on into the panel.
     m_focusChanged = connect(
         qApp, &QApplication::focusChanged, this,
         [this, gotFocus = run(&Form1::txtDisplay_GotFocus)](QWidget* /*old*/, QWidget* now) {
             if (now == txtDisplay) gotFocus();
+            if (IsCovered(now)) KeepFocusOutOfCover();
         });
     auto* keys = new EventFilter(this, [this](QObject* control, QEvent* event) {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;

@@ -7,7 +7,7 @@ source "$(dirname "$(realpath "$0")")/session.sh"
 start_program
 xdotool key --clearmodifiers alt+a
 expect_names 'Back' 'About Ombrelo'
-# The focus stayed in the area list beneath the panel; Tab passes over what the panel hides
+# The focus went into the panel's text; Tab passes over what the panel hides
 # and over the locked-out buttons: Clear All, Exit, then Back.
 xdotool key --clearmodifiers Tab Tab Tab space
 expect_names 'About' --absent 'Back' 'About Ombrelo'

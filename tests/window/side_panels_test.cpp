@@ -29,13 +29,13 @@ struct PanelRow {
     QGroupBox* Form1::*frame;
     std::array<const char*, 3> captions;
     std::array<bool, 3> enabled;
-    const char* focus;  // the control opening it gives the focus; none moves it
+    const char* focus;  // where opening it over the area box puts the focus: into the panel
 };
 // clang-format off
 constexpr PanelRow kPanels[] = {
     {"none", {}, nullptr, nullptr, {"&About", "&What's New", "Calc&ulator"}, {true, true, true}, nullptr},
-    {"About", Qt::Key_A, &Form1::cmdAbout, &Form1::frmAbout, {"Back", "&What's New", "Calc&ulator"}, {true, false, false}, nullptr},
-    {"What's New", Qt::Key_W, &Form1::cmdNew, &Form1::frmNew, {"&About", "Back", "Calc&ulator"}, {false, true, false}, nullptr},
+    {"About", Qt::Key_A, &Form1::cmdAbout, &Form1::frmAbout, {"Back", "&What's New", "Calc&ulator"}, {true, false, false}, "txtAbout"},
+    {"What's New", Qt::Key_W, &Form1::cmdNew, &Form1::frmNew, {"&About", "Back", "Calc&ulator"}, {false, true, false}, "txtNew"},
     {"Calculator", Qt::Key_U, &Form1::cmdCalcu, &Form1::frmCalcu, {"&About", "&What's New", "Back"}, {false, false, true}, "txtDisplay"},
 };
 // clang-format on
@@ -76,7 +76,7 @@ TEST_F(SidePanels, EachPanelOpensByItsKeyLocksOutTheOthersAndClosesWithBack) {
         ASSERT_TRUE(AccessKey(row.key, form.*row.button));
         EXPECT_TRUE((form.*row.frame)->isVisible());
         ExpectPanelButtons(row);
-        EXPECT_EQ(FocusName(), row.focus != nullptr ? QString::fromUtf8(row.focus) : u"Combo1"_s);
+        EXPECT_EQ(FocusName(), QString::fromUtf8(row.focus));
         // Select lies hidden beneath the panel; the other panels are locked out.
         EXPECT_FALSE(AccessKey(Qt::Key_S, form.cmdSelect));
         for (const PanelRow& other : kOpenPanels) {
@@ -114,8 +114,10 @@ TEST_F(SidePanels, ClearAllResetsTheStepsBeneathAnyOpenPanel) {
         const QStringList before = contents();
         ASSERT_EQ(before[2], u"0.98"_s);
 
+        const QString focus = FocusName();
         ASSERT_TRUE(AccessKey(Qt::Key_C, form.cmdClearAll));
-        EXPECT_EQ(FocusName(), u"Combo1"_s);
+        // The area box gets the focus only where the user can see it.
+        EXPECT_EQ(FocusName(), row.button == nullptr ? u"Combo1"_s : focus);
         EXPECT_EQ(form.Combo1->currentText(), u"Choose and click Select"_s);
         EXPECT_EQ(form.Combo1->currentIndex(), -1);
         EXPECT_TRUE(form.frmChoose->isHidden());
@@ -129,6 +131,36 @@ TEST_F(SidePanels, ClearAllResetsTheStepsBeneathAnyOpenPanel) {
         EXPECT_FALSE(form.frmChoose->isVisible());
     }
     EXPECT_TRUE(platform.errors.empty());
+}
+
+// Opening a panel over the focused control takes the focus into the panel, so nothing typed
+// then reaches a control the user cannot see.
+TEST_F(SidePanels, KeysTypedUnderAnOpenPanelNeverReachACoveredControl) {
+    Convert("Bytes", 1, true, "1000");
+    const QWidget* const covered[] = {form.Combo1->lineEdit(), form.cmdSelect,  form.optForm[1],
+                                      form.optForm[2],         form.optCalc1,   form.optCalc2,
+                                      form.txtCalc1,           form.txtCalcDeci};
+    const auto steps = [this] {
+        QStringList state{form.Combo1->currentText(), form.txtCalc1->text(),
+                          form.txtCalcDeci->text(), form.lblCalc3->text()};
+        for (const QRadioButton* option : {form.optForm[1], form.optForm[2], form.optCalc1})
+            state.append(option->isChecked() ? u"checked"_s : u"-"_s);
+        return state;
+    };
+    const QStringList before = steps();
+    for (const PanelRow& row : kOpenPanels) {
+        for (const QWidget* control : covered) {
+            SCOPED_TRACE(row.panel + (" over " + control->objectName().toStdString()));
+            const_cast<QWidget*>(control)->setFocus();
+            ASSERT_TRUE(AccessKey(row.key, form.*row.button));
+            EXPECT_EQ(FocusName(), QString::fromUtf8(row.focus));
+            Type("9 ");
+            for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Down, Qt::Key_Up})
+                Press(key);
+            EXPECT_EQ(steps(), before);
+            Click(form.*row.button);
+        }
+    }
 }
 
 // Both texts can be read whole, scrolled, selected and copied.

@@ -23,7 +23,8 @@ constexpr QRgb kFrameShadow = qRgb(160, 160, 160);
 constexpr int kFusionOutlineDarker = 140;
 
 double Luminance(QColor colour) {
-    const auto channel = [](double value) {
+    const auto channel = [](float component) {  // Qt gives channels as float
+        const auto value = static_cast<double>(component);
         return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
     const QColor rgb = colour.toRgb();

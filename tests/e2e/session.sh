@@ -52,6 +52,9 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export HOME="${HOME:-$work}"
+# The accessibility bus puts its socket in the cache folder: a private one, so no other session
+# of the same user can take it away mid-flow.
+export XDG_CACHE_HOME="$work/cache"
 export QT_QPA_PLATFORM=xcb
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export QT_ACCESSIBILITY=1

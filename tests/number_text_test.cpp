@@ -155,6 +155,21 @@ struct RegionalParseCase {
     int error;
 };
 
+// Each text read under its region's settings gives its value, or raises its error.
+template <std::size_t N>
+void ExpectReadings(const RegionalParseCase (&cases)[N],
+                    double (*read)(std::string_view, const RegionalNumberSettings&)) {
+    for (const RegionalParseCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        const RegionalNumberSettings settings = SettingsOf(c.region);
+        if (c.error != 0) {
+            EXPECT_EQ(ErrorOf([&] { read(c.text, settings); }), c.error);
+        } else {
+            EXPECT_EQ(read(c.text, settings), c.value);
+        }
+    }
+}
+
 TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
     static constexpr RegionalParseCase kCases[] = {
         {Region::Point, "  12  ", 12, 0},
@@ -206,15 +221,7 @@ TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
          0, 13},  // a separator cut short
         {Region::NarrowSpace, "1 234", 0, 13},
     };
-    for (const RegionalParseCase& c : kCases) {
-        SCOPED_TRACE(c.text);
-        const RegionalNumberSettings settings = SettingsOf(c.region);
-        if (c.error != 0) {
-            EXPECT_EQ(ErrorOf([&] { ParseNumber(c.text, settings); }), c.error);
-        } else {
-            EXPECT_EQ(ParseNumber(c.text, settings), c.value);
-        }
-    }
+    ExpectReadings(kCases, ParseNumber);
 }
 
 // A whole text in the regional format is read as such; anything else by the leading rule.
@@ -272,15 +279,7 @@ TEST(ParseAmount, ReadsTheRegionalFormatElseTheLeadingNumber) {
         {Region::Indian, "100,000", 100, 0},
         {Region::Indian, "1,234,567", 1, 0},
     };
-    for (const RegionalParseCase& c : kCases) {
-        SCOPED_TRACE(c.text);
-        const RegionalNumberSettings settings = SettingsOf(c.region);
-        if (c.error != 0) {
-            EXPECT_EQ(ErrorOf([&] { ParseAmount(c.text, settings); }), c.error);
-        } else {
-            EXPECT_EQ(ParseAmount(c.text, settings), c.value);
-        }
-    }
+    ExpectReadings(kCases, ParseAmount);
 }
 
 // Grouping sizes that end in 0, and none at all, and the sign as the negative pattern puts it.

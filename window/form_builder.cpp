@@ -279,11 +279,25 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
 
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
-    // The design's blue fills the window before it draws anything else.
+    // A fixed window offers no maximize: without this hint a window manager leaves the button
+    // out. Qt 6.4's own decoration (Wayland without server-side decorations) draws it anyway.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
     window.installEventFilter(new EventFilter(&window, [](QObject* watched, QEvent* event) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // The design's blue fills the window before it draws anything else.
         if (event->type() == QEvent::Paint) {
-            QPainter(static_cast<QWidget*>(watched))
-                .fillRect(static_cast<QPaintEvent*>(event)->rect(), QColor(kDesignBlue));
+            QPainter(widget).fillRect(static_cast<QPaintEvent*>(event)->rect(),
+                                      QColor(kDesignBlue));
+        }
+        // A decoration that offers maximize all the same (Qt's own, on Wayland) asks the
+        // compositor for it; the fixed window takes it back at once rather than ignore it.
+        if (event->type() == QEvent::WindowStateChange &&
+            widget->windowState().testFlag(Qt::WindowMaximized)) {
+            QMetaObject::invokeMethod(
+                widget, [widget] { widget->setWindowState(Qt::WindowNoState); },
+                Qt::QueuedConnection);
         }
         return false;
     }));

@@ -2,7 +2,7 @@
 
 #include "window/accessible_controls.h"
 #include "window/event_filter.h"
-#include "window/frame_style.h"
+#include "window/form_style.h"
 #include "window/number_label.h"
 #include "window/qt_text.h"
 
@@ -42,7 +42,7 @@ QFont MakeFont(const FontSpec& face) {
     // Every attribute set explicitly, so a frame's bold caption font does not pass to the
     // controls inside it.
     QFont font(ToQString(face.family));
-    font.setPointSizeF(face.points);
+    font.setPointSizeF(face.points * DesignPointScale());
     font.setBold(face.bold);
     font.setItalic(face.italic);
     if (face.family == kClassicSans) font.setStretch(ClassicSansStretch());
@@ -61,7 +61,7 @@ Qt::Alignment ToQt(Align align) {
     return Qt::AlignLeft;
 }
 
-// The design's blue is painted by the window and the frames themselves (FrameStyle) and put
+// The design's blue is painted by the window and the frames themselves (FormStyle) and put
 // in no palette: a palette passes down to every child, and the standard controls inside must
 // keep the platform's own colours, and follow them when the desktop's theme changes. Only the
 // design's own controls carry a colour: white text, or the white of the line.
@@ -69,7 +69,7 @@ void ApplyPaint(QWidget& widget, ControlKind kind, Paint paint) {
     switch (paint) {
         case Paint::WhiteOnBlue:
         case Paint::WhiteOnTransparent: {
-            if (kind == ControlKind::Frame) return;  // FrameStyle paints its blue and caption
+            if (kind == ControlKind::Frame) return;  // FormStyle paints its blue and caption
             // Drawn on the blue of the frame or window beneath.
             QPalette palette = widget.palette();
             palette.setColor(QPalette::WindowText, kDesignWhite);
@@ -155,7 +155,12 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
             return new QRadioButton(text, &parent);
         case ControlKind::ComboBox: {
             auto* combo = new QComboBox(&parent);
-            combo->setEditable(true);
+            // Its field is styled before the combo box takes it: another style would give
+            // the field margins of its own on the way.
+            auto* field = new QLineEdit(combo);
+            field->setStyle(FormStyle::Shared());
+            combo->setStyle(FormStyle::Shared());
+            combo->setLineEdit(field);
             // Typed text stays typed text: it is neither added to the list nor completed.
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setCompleter(nullptr);
@@ -277,6 +282,7 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
     RegisterFontSubstitutes();
     RegisterAccessibleControls();
 
+    window.setStyle(FormStyle::Shared());
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
     // A fixed window offers no maximize: without this hint a window manager leaves the button
@@ -327,6 +333,12 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
             continue;
         }
         QWidget* widget = MakeWidget(row, parent);
+        // One style for every widget of the window, the parts of compound controls included
+        // (a style set on a widget does not pass to its children), before anything is placed
+        // by its metrics.
+        widget->setStyle(FormStyle::Shared());
+        for (QWidget* part : widget->findChildren<QWidget*>())
+            part->setStyle(FormStyle::Shared());
         widget->setObjectName(QString::fromStdString(ObjectName(row)));
         widget->setFont(MakeFont(row.font));
         ApplyPaint(*widget, row.kind, row.paint);
@@ -357,11 +369,6 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
             group->addButton(button, row.index);
         }
         objects.push_back(widget);
-    }
-
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].kind == ControlKind::Frame)
-            static_cast<QWidget*>(objects[i])->setStyle(FrameStyle::Shared());
     }
 
     Stack(rows, objects);

@@ -14,7 +14,7 @@ packages=(
   # tests of the real program and its packaging
   xvfb xauth xdotool x11-utils desktop-file-utils appstream dpkg-dev file
   # the window on a Wayland compositor, and under the other Qt styles Debian ships
-  weston qt6-wayland adwaita-qt6
+  weston qt6-wayland adwaita-qt6 python3-pil
   # reading the real window's labels: the accessibility bus and its Python bindings
   dbus dbus-daemon at-spi2-core python3-pyatspi
   # formatting and static checks

@@ -285,8 +285,8 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
     window.setStyle(FormStyle::Shared());
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
-    // A fixed window offers no maximize: with this hint missing, the window manager (X11)
-    // and Qt's own decoration (Wayland) leave the button out.
+    // A fixed window offers no maximize: without this hint a window manager leaves the button
+    // out. Qt 6.4's own decoration (Wayland without server-side decorations) draws it anyway.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);

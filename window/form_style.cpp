@@ -19,11 +19,17 @@ constexpr double kLineContrast = 3.0;  // for lines and boundaries (WCAG 2.1, 1.
 // The etched border's shadow: the grey of the classic light palette, 3.3:1 on the blue.
 constexpr QRgb kFrameShadow = qRgb(160, 160, 160);
 
-// Fusion outlines a control in its palette's window colour darkened by this factor.
+// Fusion outlines a control in its palette's window colour darkened by this factor, and a
+// focused one in its highlight colour darkened and then lightened to at most this lightness.
 constexpr int kFusionOutlineDarker = 140;
+constexpr int kFusionFocusDarker = 125;
+constexpr int kFusionFocusLightness = 160;
+// The focus ring where the desktop's highlight would not show on the blue: yellow, which
+// stands out from the blue (8:1) and from the grey of the outlines around it.
+constexpr QRgb kFocusOnBlue = qRgb(255, 255, 0);
 
 double Luminance(QColor colour) {
-    const auto channel = [](float component) {  // Qt gives channels as float
+    const auto channel = [](float component) {
         const auto value = static_cast<double>(component);
         return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
     };
@@ -32,15 +38,21 @@ double Luminance(QColor colour) {
            0.0722 * channel(rgb.blueF());
 }
 
-// The palette Fusion is given to outline a control on the blue: where its outline would
+// The palette Fusion is given to outline a control on the blue. Where its outline would
 // vanish there (any dark palette: no dark colour reaches 3:1 against this blue), the window
 // colour it derives the outline from is the design's white, which gives a light grey line.
+// Where the focus ring would (a blue highlight, as most desktops have), it is yellow.
 QPalette OutlinedOnBlue(QPalette palette) {
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const QColor outline = palette.color(group, QPalette::Window).darker(kFusionOutlineDarker);
         if (ContrastRatio(outline, kDesignBlue) < kLineContrast)
             palette.setColor(group, QPalette::Window, kDesignWhite);
+        QColor ring = palette.color(group, QPalette::Highlight).darker(kFusionFocusDarker);
+        if (ring.value() > kFusionFocusLightness)
+            ring.setHsl(ring.hslHue(), ring.hslSaturation(), kFusionFocusLightness);
+        if (ContrastRatio(ring, kDesignBlue) < kLineContrast)
+            palette.setColor(group, QPalette::Highlight, kFocusOnBlue);
     }
     return palette;
 }

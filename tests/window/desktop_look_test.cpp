@@ -105,6 +105,7 @@ class DesktopLook : public FormTest {
     }
 
     void ExpectContrasts() {
+        form.txtCalc1->setFocus();  // its outline is then the focus ring
         const QImage image = form.grab().toImage();
         const auto text = [&](QWidget* control, QRect area) {
             SCOPED_TRACE(control->objectName().toStdString());

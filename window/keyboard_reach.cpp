@@ -8,9 +8,11 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
 
@@ -94,6 +96,11 @@ void Form1::guardKeyboardReach() {
         if (control != nullptr && control->focusPolicy() != Qt::NoFocus)
             m_tabOrder.push_back(control);
     }
+    // The results come right after Convert, which writes them.
+    for (QWidget* result : std::initializer_list<QWidget*>{lblCalc6, lblCalc3}) {
+        std::erase(m_tabOrder, result);
+        m_tabOrder.insert(std::ranges::find(m_tabOrder, cmdByteConvert) + 1, result);
+    }
 
     // An access key clicks its button at once, as the desktop's own buttons do, where Qt would
     // first draw it pressed for 100 ms; beneath an open panel it clicks nothing.
@@ -126,6 +133,8 @@ bool Form1::focusNextPrevChild(bool next) {
     for (std::ptrdiff_t step = 0; step < count; ++step) {
         at = ((next ? at + 1 : at - 1) + count) % count;
         QWidget* const control = m_tabOrder[static_cast<std::size_t>(at)];
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (label != nullptr && label->text().isEmpty()) continue;  // an empty result
         if (control->isVisibleTo(this) && control->isEnabled() && !IsCovered(control)) {
             control->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;

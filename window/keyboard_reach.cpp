@@ -30,7 +30,8 @@ namespace {
 
 // An arrow key in an option group clicks the next button and only then moves the focus to it,
 // undoing the focus the click handler gave (the amount box). Given again, the arrow key ends
-// as a click does.
+// as a click does. In a group where nothing is chosen yet, Qt only moves the focus: the button
+// reached is clicked here, so the arrow keys always choose.
 class ArrowKeyFocusMend final : public QObject {
   public:
     explicit ArrowKeyFocusMend(QObject* parent) : QObject(parent) {}
@@ -55,6 +56,8 @@ class ArrowKeyFocusMend final : public QObject {
         m_focusAfterClick = nullptr;
         m_inArrowKey = true;
         watched->event(event);  // the button's own handling, past this filter
+        auto* const reached = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+        if (reached != nullptr && reached != watched && !reached->isChecked()) reached->click();
         m_inArrowKey = false;
         if (m_focusAfterClick != nullptr && m_focusAfterClick != before) {
             m_focusAfterClick->setFocus(Qt::OtherFocusReason);

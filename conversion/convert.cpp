@@ -115,7 +115,7 @@ double ApplyStep(double value, const ConversionStep& step) {
 // error while reading the places leaves the unformatted number showing.
 void ConvertColumn(ConvertForm& form, const ConversionRule& rule, Direction direction,
                    const RegionalNumberSettings& settings) {
-    const double value = ConvertAmount(rule, direction, form.AmountText(direction));
+    const double value = ConvertAmount(rule, direction, form.AmountText(direction), settings);
     form.SetResultCaption(direction, NumberToText(value, settings));
     const std::int32_t places = ParseWholeNumber(form.DecimalPlacesText(), settings);
     const double shown = ParseNumber(form.ResultCaption(direction), settings);
@@ -139,8 +139,9 @@ const ConversionRule* FindActiveFormula(const ConvertForm& form) {
     return active;
 }
 
-double ConvertAmount(const ConversionRule& rule, Direction direction, std::string_view amountText) {
-    double value = ParseLeadingNumber(amountText);
+double ConvertAmount(const ConversionRule& rule, Direction direction, std::string_view amountText,
+                     const RegionalNumberSettings& settings) {
+    double value = ParseAmount(amountText, settings);
     for (const ConversionStep& step :
          direction == Direction::Forward ? rule.forward : rule.reverse) {
         value = ApplyStep(value, step);

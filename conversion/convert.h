@@ -46,9 +46,10 @@ class ConvertForm {
 // tested, in table order, reading Value before Caption.
 const ConversionRule* FindActiveFormula(const ConvertForm& form);
 
-// The amount text read by the leading-number rule and run through the direction's steps.
-// Raises 6 when the amount or a step leaves the double range.
-double ConvertAmount(const ConversionRule& rule, Direction direction, std::string_view amountText);
+// The amount text read as the user writes numbers (ParseAmount) and run through the
+// direction's steps. Raises 6 when the amount or a step leaves the double range.
+double ConvertAmount(const ConversionRule& rule, Direction direction, std::string_view amountText,
+                     const RegionalNumberSettings& settings);
 
 // The whole Convert click: both directions, then both formula texts. Writes go out in order,
 // so an error part-way leaves exactly the earlier writes in place.

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 #include <system_error>
+#include <vector>
 
 #include "conversion/run_time_error.h"
 
@@ -518,6 +520,118 @@ auto ReadStrict(std::string_view s, const RegionalNumberSettings& settings, Numb
     return number.Value(negative);
 }
 
+// The length of the group separator at the start of `s` as the user may type it, or 0. Blanks
+// look alike, so a space-like separator is matched by any of the three; a typographic
+// apostrophe by the ASCII one.
+std::size_t MatchGroupSeparator(std::string_view s, std::string_view separator) {
+    static constexpr std::string_view kSpaceLike[] = {" ", "\u00A0", "\u202F"};
+    static constexpr std::string_view kApostrophes[] = {"\u2019", "'"};
+    const auto matchAny = [s](std::span<const std::string_view> forms) -> std::size_t {
+        for (const std::string_view form : forms) {
+            if (s.starts_with(form)) return form.size();
+        }
+        return 0;
+    };
+    if (separator.empty()) return 0;
+    if (std::find(std::begin(kSpaceLike), std::end(kSpaceLike), separator) !=
+        std::end(kSpaceLike)) {
+        return matchAny(kSpaceLike);
+    }
+    if (separator == kApostrophes[0]) return matchAny(kApostrophes);
+    return s.starts_with(separator) ? separator.size() : 0;
+}
+
+// Whether digit runs split by group separators (left to right) stand where the sizes put
+// them: every group but the leftmost exactly its size, the leftmost one to its size digits.
+bool GroupedAsRegional(std::span<const std::size_t> runs, const std::vector<int>& sizes) {
+    if (runs.size() < 2) return true;
+    if (sizes.empty()) return false;
+    for (std::size_t fromRight = 0; fromRight < runs.size(); ++fromRight) {
+        const int size = sizes[std::min(fromRight, sizes.size() - 1)];
+        const std::size_t run = runs[runs.size() - 1 - fromRight];
+        const bool leftmost = fromRight + 1 == runs.size();
+        // A size of 0 or less leaves the digits left of it in one group: no separator there.
+        if (size <= 0) return leftmost;
+        if (leftmost ? run > static_cast<std::size_t>(size)
+                     : run != static_cast<std::size_t>(size)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The regional amount form of the whole of `s` (blanks around it already gone) into `number`
+// (FromCharsForm or DecimalDigits); false, with `number` to be dropped, when `s` is written
+// any other way.
+template <typename Number>
+bool ScanRegionalAmount(std::string_view s, const RegionalNumberSettings& settings, Number& number,
+                        bool& negative) {
+    const std::string_view decimalSeparator = settings.decimalSeparator;
+    negative = false;
+    // The regional negative pattern as FormatFixed writes it, then a plain sign.
+    const SignParts sign = NegativeSignParts(settings.negativePattern);
+    if (settings.negativePattern != NegativePattern::LeadingMinus &&
+        s.size() > sign.before.size() + sign.after.size() && s.starts_with(sign.before) &&
+        s.ends_with(sign.after)) {
+        s = s.substr(sign.before.size(), s.size() - sign.before.size() - sign.after.size());
+        negative = true;
+    } else if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+        negative = s[0] == '-';
+        s.remove_prefix(1);
+    }
+
+    std::size_t pos = 0;
+    const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
+    const auto startsDecimal = [&] {
+        return !decimalSeparator.empty() && s.substr(pos).starts_with(decimalSeparator);
+    };
+    // Digit runs between group separators; a handful unless the text is long.
+    std::vector<std::size_t> runs;
+    std::size_t run = 0;
+    while (true) {
+        if (IsDigit(at())) {
+            number.AddIntegerDigit(at());
+            ++run;
+            ++pos;
+        } else if (const std::size_t length =
+                       startsDecimal()
+                           ? 0
+                           : MatchGroupSeparator(s.substr(pos), settings.groupSeparator)) {
+            if (run == 0) return false;  // a separator first, or two in a row
+            runs.push_back(run);
+            run = 0;
+            pos += length;
+        } else {
+            break;
+        }
+    }
+    if (!runs.empty()) {
+        if (run == 0) return false;  // a separator last
+        runs.push_back(run);
+        if (!GroupedAsRegional(runs, settings.groupSizes)) return false;
+    }
+    bool anyDigit = pos > 0;  // a separator stands only after a digit
+    if (startsDecimal()) {
+        pos += decimalSeparator.size();
+        for (; IsDigit(at()); ++pos) {
+            number.AddFractionDigit(at());
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) return false;
+    if (IsExponentLetter(at())) {
+        ++pos;
+        if (at() == '+' || at() == '-') {
+            if (at() == '-') number.SetExponentNegative();
+            ++pos;
+        }
+        // As in the leading rule, a letter without digits adds nothing.
+        for (; IsDigit(at()); ++pos)
+            number.AddExponentDigit(at());
+    }
+    return pos == s.size();
+}
+
 }  // namespace
 
 double ParseLeadingNumber(std::string_view text) {
@@ -567,6 +681,20 @@ double ParseLeadingNumber(std::string_view text) {
         for (; IsDigit(cursor.Peek()); cursor.Advance())
             digits.AddExponentDigit(cursor.Peek());
     }
+    return digits.Value(negative);
+}
+
+double ParseAmount(std::string_view text, const RegionalNumberSettings& settings) {
+    const std::string_view s = TrimBlanks(text);
+    bool negative = false;
+    if (s.size() <= FromCharsForm::kLongestText) {
+        FromCharsForm::Buffer buffer;
+        FromCharsForm shortForm(buffer);
+        if (!ScanRegionalAmount(s, settings, shortForm, negative)) return ParseLeadingNumber(text);
+        if (const std::optional<double> value = shortForm.Value(negative)) return *value;
+    }
+    DecimalDigits digits;
+    if (!ScanRegionalAmount(s, settings, digits, negative)) return ParseLeadingNumber(text);
     return digits.Value(negative);
 }
 

@@ -17,6 +17,15 @@ namespace ombrelo::conversion {
 // "&H"/"&O" digits worth more than 32 bits). Zero and values too small for a double give +0.
 double ParseLeadingNumber(std::string_view text);
 
+// Reads an amount the way the user writes numbers. When the whole text, blanks around it
+// aside, is a number in the regional format, that number: an optional sign (or the regional
+// negative pattern), integer digits with group separators only where the group sizes put
+// them, the decimal separator and fraction digits, an exponent as the leading rule reads it.
+// A space-like group separator may be typed as a space, a no-break or a narrow no-break
+// space; "’" as "'". Any other text is read by the leading-number rule. Under a German
+// format "1.024,5" -> 1024.5 and "1.5" -> 1.5; under "," in threes "1,5" -> 1. Raises only 6.
+double ParseAmount(std::string_view text, const RegionalNumberSettings& settings);
+
 // Reads the whole text as one number under the regional separators; blanks around it are
 // allowed. "1,000" -> 1000. Group separators stand only between integer digits. The whole
 // text may also be an "&H"/"&O" form. Currency signs, trailing signs and parentheses are not

@@ -12,7 +12,9 @@ packages=(
   # fonts the window substitutes for its classic faces
   fonts-liberation fonts-dancingscript fontconfig
   # tests of the real program and its packaging
-  xvfb xauth xdotool desktop-file-utils appstream dpkg-dev file
+  xvfb xauth xdotool x11-utils desktop-file-utils appstream dpkg-dev file
+  # the window on a Wayland compositor, and under the other Qt styles Debian ships
+  weston qt6-wayland adwaita-qt6 python3-pil
   # reading the real window's labels: the accessibility bus and its Python bindings
   dbus dbus-daemon at-spi2-core python3-pyatspi
   # the real screen reader over the real program, speaking to no sound device

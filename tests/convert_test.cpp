@@ -238,8 +238,9 @@ TEST(RunConvert, DecimalCommaSettings) {
         {".", "Bytes <=> KiloBytes", 1, "1000", "5", "2", "0,98", "5.120,00"},
         {".", "Bytes <=> KiloBytes", 1, "1000", "5", "2,5", "0,98", "5.120,00"},
         {".", "Bytes <=> KiloBytes", 1, "1000", "5", "3,5", "0,9766", "5.120,0000"},
-        // Amounts keep "." as their point whatever the settings.
-        {".", "Yards <=> Feet", 1, "1,5", "4.5", "2", "3,00", "1,50"},
+        // An amount in the regional format is read so; "4.5", grouped wrong, by its leading
+        // number.
+        {".", "Yards <=> Feet", 1, "1,5", "4.5", "2", "4,50", "1,50"},
         {".", "Meters <=> Millimeters", 3, "123456789.123456789", "0", "9",
          "123.456.789.123,457000000", "0,000000000"},
         {".", "Grams <=> Milligrams", 3, "1E+20", "1E-20", "2",
@@ -414,7 +415,7 @@ TEST(ConvertAmount, StepsRunInOrderAndFaultsRaise) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.amount);
         try {
-            EXPECT_EQ(ConvertAmount(temperature, c.direction, c.amount), c.expected);
+            EXPECT_EQ(ConvertAmount(temperature, c.direction, c.amount, {}), c.expected);
             EXPECT_EQ(c.error, 0);
         } catch (const RunTimeError& error) {
             EXPECT_EQ(error.Number(), c.error);

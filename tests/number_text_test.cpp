@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -23,7 +24,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMax = std::numeric_limits<double>::max();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 
-enum class Region { Point, Comma, Indian, NarrowSpace };
+// Point: C and en_US; Comma: de_DE; Indian: hi_IN; NarrowSpace: fr_FR; Apostrophe: de_CH.
+enum class Region { Point, Comma, Indian, NarrowSpace, Apostrophe };
 
 RegionalNumberSettings SettingsOf(Region region) {
     RegionalNumberSettings s;
@@ -40,6 +42,9 @@ RegionalNumberSettings SettingsOf(Region region) {
         case Region::NarrowSpace:
             s.decimalSeparator = ",";
             s.groupSeparator = "\u202F";
+            break;
+        case Region::Apostrophe:
+            s.groupSeparator = "\u2019";
             break;
     }
     return s;
@@ -209,6 +214,102 @@ TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
         } else {
             EXPECT_EQ(ParseNumber(c.text, settings), c.value);
         }
+    }
+}
+
+// A whole text in the regional format is read as such; anything else by the leading rule.
+TEST(ParseAmount, ReadsTheRegionalFormatElseTheLeadingNumber) {
+    static constexpr RegionalParseCase kCases[] = {
+        // Grouped as the sizes say, or not at all.
+        {Region::Point, "1,024.00", 1024, 0},
+        {Region::Point, " 12,345,678 ", 12345678, 0},
+        {Region::Point, "+1,000", 1000, 0},
+        {Region::Point, "-1,000.5", -1000.5, 0},
+        {Region::Point, "1,000e3", 1e6, 0},
+        {Region::Point, "1,000D-3", 1, 0},
+        {Region::Point, "1,000e", 1000, 0},
+        {Region::Point, "1,000e999", 0, 6},
+        // Not the regional format: the leading rule, exactly as before.
+        {Region::Point, "1,5", 1, 0},
+        {Region::Point, "10,00", 10, 0},
+        {Region::Point, "1,0000", 1, 0},
+        {Region::Point, ",5", 0, 0},
+        {Region::Point, "1,,000", 1, 0},
+        {Region::Point, "1,000,", 1, 0},
+        {Region::Point, "1,000.5.5", 1, 0},
+        {Region::Point, "1 000", 1000, 0},
+        {Region::Point, "12abc", 12, 0},
+        {Region::Point, "1.2.3", 1.2, 0},
+        {Region::Point, "&HFFFF", -1, 0},
+        {Region::Point, "1,000 x", 1, 0},
+        {Region::Point, "-", 0, 0},
+        {Region::Point, "", 0, 0},
+        {Region::Point, "1e999", 0, 6},
+        {Region::Comma, "2,5", 2.5, 0},
+        {Region::Comma, "1.024,00", 1024, 0},
+        {Region::Comma, "1.000", 1000, 0},
+        {Region::Comma, "-1.234.567,89", -1234567.89, 0},
+        {Region::Comma, ",5", 0.5, 0},
+        {Region::Comma, "5,", 5, 0},
+        {Region::Comma, "1,5e3", 1500, 0},
+        {Region::Comma, "1.5", 1.5, 0},
+        {Region::Comma, "12.34,5", 12.34, 0},
+        {Region::Comma, "1..000", 1, 0},
+        {Region::Comma, "1,2,3", 1, 0},
+        {Region::Comma, "1 000,5", 1000, 0},
+        {Region::Comma, "&H10", 16, 0},
+        {Region::NarrowSpace, "1 024,5", 1024.5, 0},
+        {Region::NarrowSpace, "1\u202F024,5", 1024.5, 0},
+        {Region::NarrowSpace, "-1\u00A0000\u202F000,25", -1000000.25, 0},
+        {Region::NarrowSpace, "1 24,5", 124, 0},
+        {Region::NarrowSpace, "1\t024,5", 1024, 0},
+        {Region::Apostrophe, "1'000.5", 1000.5, 0},
+        {Region::Apostrophe, "1\u2019000.5", 1000.5, 0},
+        {Region::Apostrophe, "1'00", 1, 0},
+        {Region::Indian, "1,00,000", 100000, 0},
+        {Region::Indian, "10,48,576.00", 1048576, 0},
+        {Region::Indian, "1,000", 1000, 0},
+        {Region::Indian, "100,000", 100, 0},
+        {Region::Indian, "1,234,567", 1, 0},
+    };
+    for (const RegionalParseCase& c : kCases) {
+        SCOPED_TRACE(c.text);
+        const RegionalNumberSettings settings = SettingsOf(c.region);
+        if (c.error != 0) {
+            EXPECT_EQ(ErrorOf([&] { ParseAmount(c.text, settings); }), c.error);
+        } else {
+            EXPECT_EQ(ParseAmount(c.text, settings), c.value);
+        }
+    }
+}
+
+// Grouping sizes that end in 0, and none at all, and the sign as the negative pattern puts it.
+TEST(ParseAmount, FollowsEveryGroupingAndNegativePattern) {
+    const auto with = [](std::vector<int> sizes, NegativePattern pattern) {
+        RegionalNumberSettings s;
+        s.groupSizes = std::move(sizes);
+        s.negativePattern = pattern;
+        return s;
+    };
+    const struct {
+        RegionalNumberSettings settings;
+        std::string_view text;
+        double value;
+    } cases[] = {
+        {with({3, 0}, NegativePattern::LeadingMinus), "1234,567", 1234567},
+        {with({3, 0}, NegativePattern::LeadingMinus), "1,234,567", 1},
+        {with({}, NegativePattern::LeadingMinus), "1,000", 1},
+        {with({0}, NegativePattern::LeadingMinus), "1,000", 1},
+        {with({3}, NegativePattern::Parentheses), "(1,000.5)", -1000.5},
+        {with({3}, NegativePattern::Parentheses), "(-1,000)", 0},
+        {with({3}, NegativePattern::TrailingMinus), "1,000.5-", -1000.5},
+        {with({3}, NegativePattern::TrailingSpaceMinus), "1,000 -", -1000},
+        {with({3}, NegativePattern::LeadingMinusSpace), "- 1,000", -1000},
+        {with({3}, NegativePattern::TrailingMinus), "-1,000", -1000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(ParseAmount(c.text, c.settings), c.value);
     }
 }
 
@@ -623,6 +724,33 @@ TEST(NumberTextProperties, FixedDecimalsMatchExactDigitArithmetic) {
             ++failures;
             ADD_FAILURE() << Print15(value).digits << "e" << Print15(value).exponent << " with "
                           << decimals << ": " << actual << " != " << expected;
+        }
+    }
+}
+
+// A shown result pasted back as an amount is the number it shows, under every format.
+TEST(NumberTextProperties, AFixedResultReadsBackAsAnAmount) {
+    const std::uint64_t seed = TestSeed();
+    SCOPED_TRACE(testing::Message() << "OMBRELO_TEST_SEED=" << seed);
+    std::mt19937_64 random(seed);
+    RegionalNumberSettings plain;  // the same digits, ungrouped with a "." point
+    plain.groupSeparator.clear();
+    plain.groupSizes.clear();
+    int failures = 0;
+    for (int i = 0; i < 4'000 && failures < 5; ++i) {
+        const double value = RandomDouble(random);
+        for (int decimals = 0; decimals <= 9; ++decimals) {
+            const std::string ungrouped = FormatFixed(value, decimals, plain);
+            double expected = 0;
+            std::from_chars(ungrouped.data(), ungrouped.data() + ungrouped.size(), expected);
+            for (const Region region : {Region::Point, Region::Comma, Region::Indian,
+                                        Region::NarrowSpace, Region::Apostrophe}) {
+                const std::string text = FormatFixed(value, decimals, SettingsOf(region));
+                if (ParseAmount(text, SettingsOf(region)) != expected) {
+                    ++failures;
+                    ADD_FAILURE() << text << " != " << ungrouped;
+                }
+            }
         }
     }
 }

@@ -2,7 +2,7 @@
 
 #include "window/accessible_controls.h"
 #include "window/event_filter.h"
-#include "window/frame_style.h"
+#include "window/form_style.h"
 #include "window/number_label.h"
 #include "window/qt_text.h"
 
@@ -42,7 +42,7 @@ QFont MakeFont(const FontSpec& face) {
     // Every attribute set explicitly, so a frame's bold caption font does not pass to the
     // controls inside it.
     QFont font(ToQString(face.family));
-    font.setPointSizeF(face.points);
+    font.setPointSizeF(face.points * DesignPointScale());
     font.setBold(face.bold);
     font.setItalic(face.italic);
     if (face.family == kClassicSans) font.setStretch(ClassicSansStretch());
@@ -61,7 +61,7 @@ Qt::Alignment ToQt(Align align) {
     return Qt::AlignLeft;
 }
 
-// The design's blue is painted by the window and the frames themselves (FrameStyle) and put
+// The design's blue is painted by the window and the frames themselves (FormStyle) and put
 // in no palette: a palette passes down to every child, and the standard controls inside must
 // keep the platform's own colours, and follow them when the desktop's theme changes. Only the
 // design's own controls carry a colour: white text, or the white of the line.
@@ -69,7 +69,7 @@ void ApplyPaint(QWidget& widget, ControlKind kind, Paint paint) {
     switch (paint) {
         case Paint::WhiteOnBlue:
         case Paint::WhiteOnTransparent: {
-            if (kind == ControlKind::Frame) return;  // FrameStyle paints its blue and caption
+            if (kind == ControlKind::Frame) return;  // FormStyle paints its blue and caption
             // Drawn on the blue of the frame or window beneath.
             QPalette palette = widget.palette();
             palette.setColor(QPalette::WindowText, kDesignWhite);
@@ -155,7 +155,12 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
             return new QRadioButton(text, &parent);
         case ControlKind::ComboBox: {
             auto* combo = new QComboBox(&parent);
-            combo->setEditable(true);
+            // Its field is styled before the combo box takes it: another style would give
+            // the field margins of its own on the way.
+            auto* field = new QLineEdit(combo);
+            field->setStyle(FormStyle::Shared());
+            combo->setStyle(FormStyle::Shared());
+            combo->setLineEdit(field);
             // Typed text stays typed text: it is neither added to the list nor completed.
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->setCompleter(nullptr);
@@ -277,13 +282,28 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
     RegisterFontSubstitutes();
     RegisterAccessibleControls();
 
+    window.setStyle(FormStyle::Shared());
     window.setWindowTitle(ToQString(design.caption));
     window.setFixedSize(TwipsToPixels(design.clientWidth), TwipsToPixels(design.clientHeight));
-    // The design's blue fills the window before it draws anything else.
+    // A fixed window offers no maximize: with this hint missing, the window manager (X11)
+    // and Qt's own decoration (Wayland) leave the button out.
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
     window.installEventFilter(new EventFilter(&window, [](QObject* watched, QEvent* event) {
+        auto* widget = static_cast<QWidget*>(watched);
+        // The design's blue fills the window before it draws anything else.
         if (event->type() == QEvent::Paint) {
-            QPainter(static_cast<QWidget*>(watched))
-                .fillRect(static_cast<QPaintEvent*>(event)->rect(), QColor(kDesignBlue));
+            QPainter(widget).fillRect(static_cast<QPaintEvent*>(event)->rect(),
+                                      QColor(kDesignBlue));
+        }
+        // A decoration that offers maximize all the same (Qt's own, on Wayland) asks the
+        // compositor for it; the fixed window takes it back at once rather than ignore it.
+        if (event->type() == QEvent::WindowStateChange &&
+            widget->windowState().testFlag(Qt::WindowMaximized)) {
+            QMetaObject::invokeMethod(
+                widget, [widget] { widget->setWindowState(Qt::WindowNoState); },
+                Qt::QueuedConnection);
         }
         return false;
     }));
@@ -319,6 +339,12 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
             continue;
         }
         QWidget* widget = MakeWidget(row, parent);
+        // One style for every widget of the window, the parts of compound controls included
+        // (a style set on a widget does not pass to its children), before anything is placed
+        // by its metrics.
+        widget->setStyle(FormStyle::Shared());
+        for (QWidget* part : widget->findChildren<QWidget*>())
+            part->setStyle(FormStyle::Shared());
         widget->setObjectName(QString::fromStdString(ObjectName(row)));
         widget->setFont(MakeFont(row.font));
         ApplyPaint(*widget, row.kind, row.paint);
@@ -356,11 +382,6 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
         }
         widget->installEventFilter(renewOnShow);
         objects.push_back(widget);
-    }
-
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].kind == ControlKind::Frame)
-            static_cast<QWidget*>(objects[i])->setStyle(FrameStyle::Shared());
     }
 
     Stack(rows, objects);

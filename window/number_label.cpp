@@ -1,5 +1,7 @@
 #include "window/number_label.h"
 
+#include "window/form_style.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -54,7 +56,8 @@ void NumberLabel::Fit() {
     m_fittedWidth = width;
 
     QFont font = m_designFont;
-    for (qreal points = m_designFont.pointSizeF(); points >= kFloorPoints - 1e-9;
+    const qreal floorPoints = kFloorPoints * DesignPointScale();
+    for (qreal points = m_designFont.pointSizeF(); points >= floorPoints - 1e-9;
          points -= kPointStep) {
         font.setPointSizeF(points);
         if (QFontMetricsF(font).horizontalAdvance(whole) <= width) {
@@ -66,7 +69,7 @@ void NumberLabel::Fit() {
         }
     }
     // At the floor and still too wide: the beginning, then an ellipsis where the cut is.
-    font.setPointSizeF(kFloorPoints);
+    font.setPointSizeF(floorPoints);
     const QFontMetricsF metrics(font);
     const QString elided = metrics.elidedText(whole, Qt::ElideRight, width);
     m_shown = elided;

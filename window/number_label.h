@@ -15,7 +15,7 @@ namespace ombrelo::window {
 // QLabel the form describes.
 class NumberLabel final : public QLabel {
   public:
-    // The smallest size a number is drawn at before it is cut.
+    // The smallest size a number is drawn at before it is cut (at 96 dpi; DesignPointScale).
     static constexpr double kFloorPoints = 6.5;
 
     NumberLabel(const QFont& designFont, Qt::Alignment designAlignment, QWidget* parent);

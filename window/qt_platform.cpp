@@ -1,7 +1,11 @@
 #include "window/qt_platform.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "app_identity.h"
 
@@ -13,9 +17,25 @@ QString RunTimeErrorText(const conversion::RunTimeError& error) {
         .arg(QString::fromStdString(error.Message()));
 }
 
+int MessageBoxMinimumWidth(const QString& title) {
+    constexpr int kTitleFontPixels = 14;  // about what decorations draw titles in
+    constexpr int kButtonsRoom = 90;      // for up to three title-bar buttons on a side
+    QFont font = QApplication::font();
+    font.setPixelSize(kTitleFontPixels);
+    return QFontMetrics(font).horizontalAdvance(title) + 2 * kButtonsRoom;
+}
+
 void QtPlatform::ReportError(const conversion::RunTimeError& error) {
+    // With the window as its parent the box is transient for it: placed over it, and
+    // minimized and raised with it.
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(identity::kProgramName),
                     RunTimeErrorText(error), QMessageBox::Ok, m_owner);
+    // A decoration drawn by the program itself (Qt's on Wayland) centres the title between
+    // its buttons and cuts what does not fit; the box sizes itself by its text alone.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(MessageBoxMinimumWidth(box.windowTitle()), 0),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -23,6 +23,10 @@ class QtPlatform final : public Platform {
     QWidget* m_owner = nullptr;
 };
 
+// The width a message box needs so that a title bar with buttons either side of the
+// centred title shows the whole title.
+int MessageBoxMinimumWidth(const QString& title);
+
 // "Run-time error '6':" + blank line + "Overflow".
 QString RunTimeErrorText(const conversion::RunTimeError& error);
 

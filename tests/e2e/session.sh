@@ -14,7 +14,7 @@ if ! command -v Xvfb >/dev/null 2>&1; then
   echo "$flow: Xvfb is not installed; skipped" >&2
   exit 77
 fi
-for tool in xdotool dbus-run-session; do
+for tool in xdotool xprop dbus-run-session; do
   command -v "$tool" >/dev/null 2>&1 || { echo "$flow: $tool is missing" >&2; exit 1; }
 done
 
@@ -66,6 +66,11 @@ start_program() {
   local window
   window=$(timeout 20 xdotool search --sync --onlyvisible --name "^${title//./\\.}\$" | head -n 1)
   [[ -n "$window" ]] || fail "the window did not appear"
+  # Docks match the window to its desktop entry by the class the entry names.
+  local class
+  class=$(sed -n 's/^StartupWMClass=//p' "$OMBRELO_DESKTOP_ENTRY")
+  [[ $(xprop -id "$window" WM_CLASS) == *", \"$class\"" ]] ||
+    fail "the window's class is not the desktop entry's \"$class\""
   xdotool windowfocus --sync "$window" || true
   eval "$(xdotool getwindowgeometry --shell "$window")"
 }

@@ -207,8 +207,8 @@ TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
 }
 
 // Convert under the settings the program reads from each locale. A locale with digits of its
-// own shows them in the boxes it fills and in the results, and reads them as typed; the amount's
-// point is "." whatever the locale.
+// own shows them in the boxes it fills and in the results, and reads them as typed; an amount
+// not written in the locale's format ("-1234.56789" in Germany) is read by its leading number.
 TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
     const struct {
         const char* locale;
@@ -237,6 +237,45 @@ TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
         EXPECT_EQ(Caption(form.lblCalc3), c.result);
         EXPECT_EQ(Caption(form.lblCalc6), c.reverseResult);
         EXPECT_EQ(Caption(form.lblCalcFrm1), "(meters) × 1000");  // captions keep their digits
+        EXPECT_TRUE(platform.errors.empty());
+    }
+}
+
+// An amount written the locale's way is read so; a shown result put into the other
+// direction's box converts back to the amount it came from, grouping and all.
+TEST_F(ConvertClick, AResultPastedBackConvertsToTheAmountItCameFrom) {
+    const struct {
+        const char* locale;
+        const char* kiloBytes;  // typed
+        const char* bytes;      // shown
+        const char* back;       // shown, from the bytes put into the forward box
+    } cases[] = {
+        {"C", "1,024", "1,048,576.00", "1,024.00"},
+        {"en_US", "2.5", "2,560.00", "2.50"},
+        {"de_DE", "2,5", "2.560,00", "2,50"},
+        {"de_DE", "1.024,5", "1.049.088,00", "1.024,50"},
+        {"fr_FR", "1 024,5", "1\u202F049\u202F088,00", "1\u202F024,50"},
+        {"de_CH", "1'024", "1\u2019048\u2019576.00", "1\u2019024.00"},
+        {"hi_IN", "1,024", "10,48,576.00", "1,024.00"},
+        {"ar_EG", "٢٫٥", "٢٬٥٦٠٫٠٠", "٢٫٥٠"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.locale << " " << c.kiloBytes);
+        regional.Set(SystemRegionalSettings(QLocale(QString::fromLatin1(c.locale))).Current());
+        Convert("Bytes", 1, false, c.kiloBytes);
+        EXPECT_EQ(form.lblCalc6->text(), QString::fromUtf8(c.bytes));
+
+        // Copied from the result, pasted into the other direction's (focused, empty) box.
+        const auto pasteInto = [this](QLabel* result, bool forward) {
+            ChooseFromContextMenu(result, QStringLiteral("Copy"));
+            Click(Direction(forward));
+            Press(Qt::Key_V, Qt::ControlModifier);
+            Click(form.cmdByteConvert);
+        };
+        pasteInto(form.lblCalc6, true);
+        EXPECT_EQ(form.lblCalc3->text(), QString::fromUtf8(c.back));
+        pasteInto(form.lblCalc3, false);
+        EXPECT_EQ(form.lblCalc6->text(), QString::fromUtf8(c.bytes));
         EXPECT_TRUE(platform.errors.empty());
     }
 }

@@ -128,6 +128,17 @@ TEST_F(FormLayout, TheWindowIsFixedSizeWithItsTitle) {
     EXPECT_EQ(m_form.windowTitle(), QStringLiteral("Ombrelo v1.1 ~by Vesk"));
     EXPECT_EQ(m_form.minimumSize(), QSize(321, 481));
     EXPECT_EQ(m_form.maximumSize(), QSize(321, 481));
+    EXPECT_FALSE(m_form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(m_form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(m_form.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(FormLayout, AMaximizeRequestIsTakenBack) {
+    m_form.show();
+    m_form.setWindowState(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(m_form.isMaximized());
+    EXPECT_EQ(m_form.size(), QSize(321, 481));
 }
 
 TEST_F(FormLayout, EveryRowIsAWidgetOfItsKindWhereTheTableSays) {

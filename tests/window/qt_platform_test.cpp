@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 #include "window/dispatcher.h"
 
@@ -27,11 +28,15 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
         {13, "Run-time error '13':\n\nType mismatch"},
         {5, "Run-time error '5':\n\nInvalid procedure call or argument"},
     };
+    QWidget owner;
+    owner.show();
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.number);
         QString title;
         QString text;
         bool wasModal = false;
+        bool overOwner = false;
+        int width = 0;
         // The box blocks in its own loop: read it and press OK from inside that loop.
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -39,6 +44,8 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
             title = box->windowTitle();
             text = box->text();
             wasModal = box->isModal();
+            overOwner = box->windowHandle()->transientParent() == owner.windowHandle();
+            width = box->width();
             box->button(QMessageBox::Ok)->click();
         });
         // Should the box not be closed above, close every modal and fail rather than hang.
@@ -51,8 +58,11 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
         });
         watchdog.start(5000);
         QtPlatform platform;
+        platform.SetOwner(&owner);
         platform.ReportError(conversion::MakeRunTimeError(c.number));
         EXPECT_TRUE(wasModal);
+        EXPECT_TRUE(overOwner);
+        EXPECT_GE(width, MessageBoxMinimumWidth(title));
         EXPECT_EQ(title, QStringLiteral("Ombrelo"));
         EXPECT_EQ(text, QString::fromUtf8(c.text));
     }

@@ -1,0 +1,199 @@
+// The window as the desktop's theme and style leave it, measured from its pixels: contrast
+// under light, dark and high-contrast palettes, and one look under every installed Qt style.
+#include <map>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+
+#include "tests/window/form_driver.h"
+#include "window/form_style.h"
+
+namespace ombrelo::window {
+namespace {
+
+constexpr double kTextContrast = 4.5;  // WCAG 2.1, 1.4.3
+constexpr double kLineContrast = 3.0;  // WCAG 2.1, 1.4.11
+
+QPalette StandardPalette() {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
+}
+
+// A desktop's palette by the colours it sets; Qt derives the bevel shades from the button.
+struct PaletteColours {
+    const char* name;
+    QRgb window, windowText, base, text, button, buttonText, highlight, highlightedText;
+};
+
+// As Qt 6.4 reads them: GNOME's dark style through the gtk3 platform theme, KDE's Breeze Dark
+// colour scheme, and a high-contrast scheme of white on black.
+constexpr PaletteColours kDarkPalettes[] = {
+    {"Adwaita-dark (gtk3)", 0x323232, 0xf0f0f0, 0x242424, 0xf0f0f0, 0x323232, 0xf0f0f0, 0x308cc6,
+     0xf0f0f0},
+    {"Breeze Dark", 0x2a2e32, 0xfcfcfc, 0x1b1e20, 0xfcfcfc, 0x31363b, 0xfcfcfc, 0x3daee9, 0xfcfcfc},
+    {"high contrast", 0x000000, 0xffffff, 0x000000, 0xffffff, 0x000000, 0xffffff, 0x1aebff,
+     0x000000},
+};
+
+QPalette MakePalette(const PaletteColours& c) {
+    QPalette palette{QColor(c.button), QColor(c.window)};
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, c.windowText);
+        palette.setColor(group, QPalette::Base, c.base);
+        palette.setColor(group, QPalette::Text, c.text);
+        palette.setColor(group, QPalette::ButtonText, c.buttonText);
+        palette.setColor(group, QPalette::Highlight, c.highlight);
+        palette.setColor(group, QPalette::HighlightedText, c.highlightedText);
+    }
+    return palette;
+}
+
+QRect InWindow(const QWidget& form, const QWidget& control, QRect area) {
+    return area.translated(control.mapTo(&form, QPoint(0, 0)));
+}
+
+// A text's contrast: the commonest colour of its area is the background, and the colour
+// farthest from it, met in the glyphs' stems, the text's.
+double TextContrast(const QImage& image, QRect area) {
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb background = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts) {
+        if (count > most) std::tie(background, most) = std::tie(colour, count);
+    }
+    double contrast = 1.0;
+    for (const auto& entry : counts)
+        contrast = std::max(contrast, ContrastRatio(entry.first, background));
+    return contrast;
+}
+
+// The outline of a control against the blue it stands on: its outermost pixel column, half
+// way down its left edge.
+double OutlineContrast(const QImage& image, QRect control) {
+    return ContrastRatio(image.pixel(control.left(), control.center().y()), kDesignBlue);
+}
+
+QRect Indicator(QRadioButton& option) {
+    QStyleOptionButton style;
+    style.initFrom(&option);
+    return option.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, &option);
+}
+
+class DesktopLook : public FormTest {
+  protected:
+    void TearDown() override { QApplication::setPalette(StandardPalette()); }
+
+    // Every kind of control the window draws on its blue, shown: a formula chosen, its
+    // forward direction picked and an amount converted.
+    void ShowEveryKind() {
+        Convert("Bytes", 1, true, "1000");
+        ASSERT_TRUE(form.lblCalc3->isVisible());
+    }
+
+    void ExpectContrasts() {
+        const QImage image = form.grab().toImage();
+        const auto text = [&](QWidget* control, QRect area) {
+            SCOPED_TRACE(control->objectName().toStdString());
+            EXPECT_GE(TextContrast(image, InWindow(form, *control, area)), kTextContrast);
+        };
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 form.lblTitle, form.lblVersion, form.lblCalc1, form.lblCalc2, form.lblCalc3,
+                 form.txtCalc1, form.txtCalcDeci, form.lblCalcDeci, form.cmdSelect,
+                 form.cmdClearAll, form.Combo1->lineEdit()}) {
+            text(control, control->rect().adjusted(2, 2, -2, -2));
+        }
+        text(form.frmOption, QRect(8, 0, 120, form.frmOption->fontMetrics().height()));
+        for (QRadioButton* option : {form.optForm[1], form.optCalc1}) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            text(option,
+                 option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option));
+        }
+
+        const auto line = [&](const char* what, QRgb colour) {
+            SCOPED_TRACE(what);
+            EXPECT_GE(ContrastRatio(colour, kDesignBlue), kLineContrast);
+        };
+        const QRect frame = InWindow(form, *form.frmChoose, form.frmChoose->rect());
+        line("frame shadow line", image.pixel(frame.left(), frame.center().y()));
+        line("frame light line", image.pixel(frame.left() + 1, frame.center().y()));
+        for (QWidget* box : std::initializer_list<QWidget*>{
+                 form.txtCalc1, form.txtCalcDeci, form.lblCalc3, form.Combo1, form.cmdSelect,
+                 form.cmdClearAll, form.cmdByteConvert}) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            EXPECT_GE(OutlineContrast(image, InWindow(form, *box, box->rect())), kLineContrast);
+        }
+        // An option's disc against the blue, and a selected option's dot against its disc.
+        for (QRadioButton* option : {form.optForm[1], form.optForm[2], form.optCalc2}) {
+            SCOPED_TRACE(option->objectName().toStdString());
+            const QRect disc = InWindow(form, *option, Indicator(*option));
+            const QRgb inside = image.pixel(disc.left() + disc.width() / 5, disc.center().y());
+            EXPECT_GE(ContrastRatio(inside, kDesignBlue), kLineContrast);
+            if (option->isChecked()) {
+                EXPECT_GE(ContrastRatio(image.pixel(disc.center()), inside), kLineContrast);
+            }
+        }
+    }
+};
+
+TEST_F(DesktopLook, TextsAndLinesStandOutUnderTheStandardPalette) {
+    ShowEveryKind();
+    ExpectContrasts();
+}
+
+TEST_F(DesktopLook, TextsAndLinesStandOutUnderDarkAndHighContrastPalettes) {
+    ShowEveryKind();
+    for (const PaletteColours& colours : kDarkPalettes) {
+        SCOPED_TRACE(colours.name);
+        QApplication::setPalette(MakePalette(colours));
+        QCoreApplication::processEvents();  // the widgets take the new palette
+        ExpectContrasts();
+        // The standard controls still follow the desktop's palette.
+        EXPECT_EQ(form.txtCalc1->palette().color(QPalette::Base), QColor(colours.base));
+    }
+}
+
+// Whatever style the desktop asks for, the window draws the same pixels as under the style
+// its layout was made for: no caption cut, no indicator clipped, no arrow lost.
+TEST(DesktopStyles, EveryInstalledStyleDrawsTheWindowAlike) {
+    const auto render = [] {
+        RecordingPlatform platform;
+        conversion::FixedRegionalSettings regional;
+        Form1 form(platform, regional);
+        form.Combo1->setEditText(QStringLiteral("Bytes"));
+        form.cmdSelect->click();
+        form.optForm[3]->click();  // "MegaBytes <=> GigaBytes", the widest caption of its area
+        form.optCalc2->click();
+        return form.grab().toImage();
+    };
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(StandardPalette());
+    const QImage expected = render();
+    const QStringList styles = QStyleFactory::keys();
+    EXPECT_GE(styles.size(), 2);
+    for (const QString& name : styles) {
+        SCOPED_TRACE(name.toStdString());
+        QApplication::setStyle(name);
+        QApplication::setPalette(StandardPalette());  // the style's own colours are not at issue
+        EXPECT_TRUE(render() == expected);
+    }
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(StandardPalette());
+}
+
+}  // namespace
+}  // namespace ombrelo::window

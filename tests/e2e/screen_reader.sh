@@ -59,11 +59,21 @@ expect_said 0 "Screen reader on" "on starting"
 start_program
 expect_said 0 "$title" "when the window opened"
 
-# The first area, Select, the first formula (Tab passes Select and the buttons of step 4), the
-# forward direction, whose amount box takes the focus; 1000; Convert.
+# Orca hears every key before the program gets it: each step waits until Orca has spoken it.
+# The first area and Select; the first formula (Tab passes Select and the buttons of step 4);
+# the forward direction, whose amount box takes the focus; 1000; Convert.
+before=$(mark)
 xdotool key --clearmodifiers Down alt+s
-xdotool key --delay 100 Tab Tab Tab Tab Tab Tab Tab space shift+Tab shift+Tab space
-xdotool type --delay 50 '1000'
+expect_said "$before" "3 formulas" "after Select"
+before=$(mark)
+xdotool key --delay 150 Tab Tab Tab Tab Tab Tab Tab space
+expect_said "$before" "3. Calculations." "after the first formula"
+before=$(mark)
+xdotool key --delay 150 shift+Tab shift+Tab space
+expect_said "$before" "Enter Byte Amount" "after the forward direction"
+before=$(mark)
+xdotool type --delay 100 '1000'
+for digit in 1 0 0 0; do expect_said "$before" "$digit " "while 1000 was typed"; done
 sleep 0.5
 before=$(mark)
 xdotool key --clearmodifiers alt+v

@@ -17,6 +17,8 @@ packages=(
   weston qt6-wayland adwaita-qt6 python3-pil
   # reading the real window's labels: the accessibility bus and its Python bindings
   dbus dbus-daemon at-spi2-core python3-pyatspi
+  # the real screen reader over the real program, speaking to no sound device
+  orca speech-dispatcher procps
   # formatting and static checks
   clang-format clang-tidy
 )

@@ -21,6 +21,7 @@ void Form1::cmdCalcu_Click() {
         Disable(cmdAbout);
         Disable(cmdNew);
         SetCaption(cmdCalcu, kBackCaption);
+        AnnouncePanel(frmCalcu);
     } else if (caption == kBackCaption) {
         HideCalculatorPanel();
     }
@@ -39,6 +40,7 @@ void Form1::cmdCalcuHide2_Click() {
 
 void Form1::HideCalculatorPanel() {
     ClosePanel(cmdCalcu, kCalculatorCaption, frmCalcu, {cmdAbout, cmdNew});
+    AnnouncePanel(frmCalcu);
 }
 
 void Form1::txtDisplay_KeyPress(char32_t& KeyAscii) {

@@ -56,6 +56,7 @@ void Form1::cmdByteConvert_Click() {
     const conversion::RegionalNumberSettings settings = m_regional.Current();
     WindowConvertForm form(*this, settings.zeroDigit);
     conversion::RunConvert(form, settings);
+    AnnounceResult();  // not reached after a run-time error: no stale result is heard
 }
 
 void Form1::SetNumber(QLineEdit* box, std::string_view coreText) const {

@@ -11,6 +11,7 @@
 #include "conversion/regional_settings.h"
 #include "window/calculator_display.h"
 #include "window/dispatcher.h"
+#include "window/notice.h"
 #include "window/platform.h"
 
 class QButtonGroup;
@@ -143,6 +144,13 @@ class Form1 : public QWidget {
     // true when the control must not see it.
     bool CalculatorKeyEvent(QWidget* control, const QKeyEvent& event);
 
+    // What a screen reader hears without the focus moving (notice.h): the steps as they
+    // appear, the result of Convert, a panel opened or closed.
+    void AnnounceFormulas(std::size_t count);
+    void AnnounceDirections(bool named);  // named: with the two captions
+    void AnnounceResult();
+    void AnnouncePanel(const QGroupBox* panel);
+
     // A number of the core written into a box, in the user's digits (locale_digits.h).
     void SetNumber(QLineEdit* box, std::string_view coreText) const;
 
@@ -172,6 +180,7 @@ class Form1 : public QWidget {
     std::vector<QWidget*> m_tabOrder;  // the focusable controls by tab index
     // -----------------------------------------------------------------------------------
 
+    Notice* m_notice = nullptr;
     Dispatcher m_dispatcher;
     const conversion::RegionalSettingsSource& m_regional;
     CalculatorDisplayBox m_displayBox{txtDisplay, m_dispatcher.platform(), m_regional};

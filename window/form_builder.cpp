@@ -120,7 +120,7 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
                 label->setFrameShape(QFrame::Box);
                 label->setLineWidth(1);
             }
-            label->setFocusPolicy(Qt::NoFocus);
+            if (!row.number) label->setFocusPolicy(Qt::NoFocus);
             return label;
         }
         case ControlKind::TextBox: {
@@ -309,6 +309,12 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
     }));
     window.setFont(MakeFont(kDefaultFont));
 
+    // Shown again, a control is new to screen readers (accessible_controls.h).
+    auto* const renewOnShow = new EventFilter(&window, [](QObject* watched, QEvent* event) {
+        if (event->type() == QEvent::Show) RenewAccessible(*watched);
+        return false;
+    });
+
     std::vector<QObject*> objects;
     objects.reserve(rows.size());
     std::vector<QButtonGroup*> groups;
@@ -347,6 +353,12 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
             widget->setAccessibleName(ToQString(row.accessibleName));
             if (auto* combo = qobject_cast<QComboBox*>(widget)) {
                 combo->lineEdit()->setAccessibleName(ToQString(row.accessibleName));
+                // On Linux Qt names a combo box by its text; screen readers hear its name from
+                // a label for it, which here takes no room.
+                auto* name = new QLabel(ToQString(row.accessibleName), &parent);
+                name->setObjectName(widget->objectName() + QStringLiteral("Name"));
+                name->setGeometry(widget->x(), widget->y(), 0, 0);
+                name->setBuddy(combo);
             }
         }
         widget->setAccessibleDescription(ToQString(row.accessibleDescription));
@@ -368,6 +380,7 @@ BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const C
             if (button == nullptr) throw std::logic_error("only buttons form control arrays");
             group->addButton(button, row.index);
         }
+        widget->installEventFilter(renewOnShow);
         objects.push_back(widget);
     }
 

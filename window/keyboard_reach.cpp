@@ -8,9 +8,11 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcutEvent>
 
@@ -28,7 +30,8 @@ namespace {
 
 // An arrow key in an option group clicks the next button and only then moves the focus to it,
 // undoing the focus the click handler gave (the amount box). Given again, the arrow key ends
-// as a click does.
+// as a click does. In a group where nothing is chosen yet, Qt only moves the focus: the button
+// reached is clicked here, so the arrow keys always choose.
 class ArrowKeyFocusMend final : public QObject {
   public:
     explicit ArrowKeyFocusMend(QObject* parent) : QObject(parent) {}
@@ -53,6 +56,8 @@ class ArrowKeyFocusMend final : public QObject {
         m_focusAfterClick = nullptr;
         m_inArrowKey = true;
         watched->event(event);  // the button's own handling, past this filter
+        auto* const reached = qobject_cast<QRadioButton*>(QApplication::focusWidget());
+        if (reached != nullptr && reached != watched && !reached->isChecked()) reached->click();
         m_inArrowKey = false;
         if (m_focusAfterClick != nullptr && m_focusAfterClick != before) {
             m_focusAfterClick->setFocus(Qt::OtherFocusReason);
@@ -94,6 +99,11 @@ void Form1::guardKeyboardReach() {
         if (control != nullptr && control->focusPolicy() != Qt::NoFocus)
             m_tabOrder.push_back(control);
     }
+    // The results come right after Convert, which writes them.
+    for (QWidget* result : std::initializer_list<QWidget*>{lblCalc6, lblCalc3}) {
+        std::erase(m_tabOrder, result);
+        m_tabOrder.insert(std::ranges::find(m_tabOrder, cmdByteConvert) + 1, result);
+    }
 
     // An access key clicks its button at once, as the desktop's own buttons do, where Qt would
     // first draw it pressed for 100 ms; beneath an open panel it clicks nothing.
@@ -126,6 +136,8 @@ bool Form1::focusNextPrevChild(bool next) {
     for (std::ptrdiff_t step = 0; step < count; ++step) {
         at = ((next ? at + 1 : at - 1) + count) % count;
         QWidget* const control = m_tabOrder[static_cast<std::size_t>(at)];
+        const auto* label = qobject_cast<const QLabel*>(control);
+        if (label != nullptr && label->text().isEmpty()) continue;  // an empty result
         if (control->isVisibleTo(this) && control->isEnabled() && !IsCovered(control)) {
             control->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QToolTip>
@@ -27,9 +28,19 @@ NumberLabel::NumberLabel(const QFont& designFont, Qt::Alignment designAlignment,
     setAlignment(designAlignment);
     setWordWrap(false);
     setIndent(kPadding);
-    // Select and copy with the mouse and the context menu; the keyboard never stops here.
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, read by a screen reader with the caption that names it, selected and
+    // copied with the mouse, the keyboard and the context menu.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+// Copy takes the selection, or the whole number when nothing is selected, as the menu's does.
+void NumberLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText() && !text().isEmpty()) {
+        QGuiApplication::clipboard()->setText(text());
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 int NumberLabel::UsableWidth() const {

@@ -9,7 +9,7 @@ namespace ombrelo::window {
 // at its design font; else the same number smaller, down to a readable floor; else, at the
 // floor, cut at its end with an ellipsis. It never wraps. Its text stays the whole number:
 // what the handlers read back, what a screen reader announces, what its tooltip shows and
-// what the context menu's Copy copies. Selectable with the mouse; never takes the focus.
+// what Copy copies. Selectable with the mouse and the keyboard; Tab reaches it.
 //
 // No Q_OBJECT: it adds no signals or properties, and to Qt's meta-object system it is the
 // QLabel the form describes.
@@ -28,6 +28,7 @@ class NumberLabel final : public QLabel {
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Fit();

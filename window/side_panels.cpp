@@ -19,7 +19,8 @@ namespace {
 
 // Opens the panel and locks out the buttons of the other two, or closes it, as the caption
 // says; any other caption does nothing. Opening gives no focus of its own.
-void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox* panel,
+// True when it opened or closed the panel.
+bool OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox* panel,
                  std::initializer_list<QAbstractButton*> others) {
     const std::string caption = Caption(button);
     if (caption == closedCaption) {
@@ -27,21 +28,27 @@ void OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox*
         for (QAbstractButton* other : others)
             Disable(other);
         SetCaption(button, kBackCaption);
-    } else if (caption == kBackCaption) {
-        ClosePanel(button, closedCaption, panel, others);
+        return true;
     }
+    if (caption == kBackCaption) {
+        ClosePanel(button, closedCaption, panel, others);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 void Form1::cmdAbout_Click() {
-    OpenOrClose(cmdAbout, "&About", frmAbout, {cmdNew, cmdCalcu});
+    if (!OpenOrClose(cmdAbout, "&About", frmAbout, {cmdNew, cmdCalcu})) return;
     KeepFocusOutOfCover();
+    AnnouncePanel(frmAbout);
 }
 
 void Form1::cmdNew_Click() {
-    OpenOrClose(cmdNew, "&What's New", frmNew, {cmdAbout, cmdCalcu});
+    if (!OpenOrClose(cmdNew, "&What's New", frmNew, {cmdAbout, cmdCalcu})) return;
     KeepFocusOutOfCover();
+    AnnouncePanel(frmNew);
 }
 
 // Returns the steps to their start beneath whatever panel is open; the hidden frames keep

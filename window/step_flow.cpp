@@ -55,6 +55,7 @@ void Form1::cmdSelect_Click() {
         Hide(optForm[n]);
     Empty(lblCalcFrm1);
     Empty(lblCalcFrm2);
+    std::size_t offered = 0;
     if (const conversion::ConversionArea* area = conversion::FindArea(Text(Combo1))) {
         const auto formulas = area->formulas;
         for (std::size_t slot = 1; slot <= formulas.size(); ++slot)
@@ -62,7 +63,9 @@ void Form1::cmdSelect_Click() {
         for (std::size_t slot = 1; slot <= formulas.size(); ++slot) {
             SetCaption(optForm[slot], formulas[slot - 1].caption);
         }
+        offered = formulas.size();
     }
+    AnnounceFormulas(offered);
 }
 
 void Form1::optForm1_Click() {
@@ -102,12 +105,15 @@ void Form1::optForm_Click(int n) {
     Hide(lblCalcDeci);
     Hide(txtCalcDeci);
     Disable(cmdByteConvert);
+    bool found = false;
     if (IsSelected(optFormN)) {
         if (const auto* formula = conversion::FindFormula(n, Caption(optFormN))) {
             SetCaption(optCalc1, formula->forward.caption);
             SetCaption(lblOptCalc2, formula->reverse.caption);
+            found = true;
         }
     }
+    AnnounceDirections(found);
 }
 
 void Form1::optCalc1_Click() {

@@ -199,6 +199,12 @@ TEST_F(SidePanels, TabFollowsTheTabIndexesPastHiddenAndCoveredControls) {
          {u"optCalc1"_s, u"optCalc2"_s, u"optForm1"_s, u"optForm2"_s, u"optForm3"_s,
           u"txtCalcDeci"_s, u"Combo1"_s, u"cmdSelect"_s, u"cmdByteConvert"_s, u"cmdClearAll"_s,
           u"cmdExit"_s, u"cmdCalcu"_s, u"cmdNew"_s, u"cmdAbout"_s, u"txtCalc1"_s}},
+        {"after Convert: its result follows it",
+         [this] {
+             Convert("Bytes", 1, true, "1000");
+             form.cmdByteConvert->setFocus();
+         },
+         {u"lblCalc3"_s, u"cmdClearAll"_s}},
         {"About open over the steps",
          [this] { Click(form.cmdAbout); },
          {u"txtAbout"_s, u"cmdByteConvert"_s, u"cmdClearAll"_s, u"cmdExit"_s, u"cmdAbout"_s}},

@@ -265,23 +265,28 @@ TEST_F(StepFlow, SwitchingDirectionAfterConvertUncoversTheOtherFormulaText) {
     EXPECT_EQ(form.frmCalc->childAt(form.lblCalcFrm2->geometry().center()), form.lblCalcFrm2);
 }
 
-// Qt moves through an option group with the arrow keys and clicks each button it reaches; the
-// click's handler has the last word on the focus, as for a mouse click.
+// The arrow keys move through an option group and click each button they reach, also where
+// nothing is chosen yet; the click's handler has the last word on the focus, as for a mouse
+// click.
 TEST_F(StepFlow, ArrowKeyInAnOptionGroupActsAsAClickOnTheButtonReached) {
     const struct {
         QRadioButton* from;
+        bool chosen;  // the button the key starts from is selected
         Qt::Key key;
         QRadioButton* reached;
         QWidget* focus;
     } cases[] = {
-        {form.optCalc1, Qt::Key_Right, form.optCalc2, form.txtCalc2},
-        {form.optCalc2, Qt::Key_Left, form.optCalc1, form.txtCalc1},
-        {form.optForm[1], Qt::Key_Down, form.optForm[2], form.optForm[2]},
+        {form.optCalc1, true, Qt::Key_Right, form.optCalc2, form.txtCalc2},
+        {form.optCalc2, true, Qt::Key_Left, form.optCalc1, form.txtCalc1},
+        {form.optForm[1], true, Qt::Key_Down, form.optForm[2], form.optForm[2]},
+        {form.optCalc1, false, Qt::Key_Right, form.optCalc2, form.txtCalc2},
+        {form.optForm[1], false, Qt::Key_Down, form.optForm[2], form.optForm[2]},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.reached->objectName().toStdString());
+        SCOPED_TRACE(c.reached->objectName().toStdString() + (c.chosen ? "" : ", none chosen"));
         ChooseFormula("Bytes", 1);
-        Click(c.from);
+        if (c.chosen) Click(c.from);
+        if (!c.chosen && c.from->parentWidget() == form.frmChoose) Click(form.cmdSelect);
         c.from->setFocus();
         Press(c.key);
         EXPECT_TRUE(c.reached->isChecked());

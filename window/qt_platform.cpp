@@ -7,8 +7,6 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
-#include "app_identity.h"
-
 namespace ombrelo::window {
 
 QString RunTimeErrorText(const conversion::RunTimeError& error) {
@@ -27,9 +25,9 @@ int MessageBoxMinimumWidth(const QString& title) {
 
 void QtPlatform::ReportError(const conversion::RunTimeError& error) {
     // With the window as its parent the box is transient for it: placed over it, and
-    // minimized and raised with it.
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(identity::kProgramName),
-                    RunTimeErrorText(error), QMessageBox::Ok, m_owner);
+    // minimized and raised with it. Its title is the program's name, as start-up gave it.
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), RunTimeErrorText(error),
+                    QMessageBox::Ok, m_owner);
     // A decoration drawn by the program itself (Qt's on Wayland) centres the title between
     // its buttons and cuts what does not fit; the box sizes itself by its text alone.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

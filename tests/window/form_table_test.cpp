@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app_identity.h"
 #include "window/panel_texts.h"
 
 namespace ombrelo::window {
@@ -105,6 +106,26 @@ TEST(PanelTexts, AboutHasSixteenCrLfLines) {
         EXPECT_NE(lines[messenger].find(": "), std::string_view::npos) << messenger + 1;
     }
     EXPECT_EQ(lines[15], "-Vesk");
+}
+
+// The window's own texts name the program as the build does: a name, version or maker changed
+// in CMake fails here until the title, the title and version lines and the panels follow.
+TEST(FormTable, TheWindowsTextsCarryTheProgramsIdentity) {
+    const std::string name = identity::kProgramName;
+    const std::string version = identity::kDisplayVersion;
+    const std::string maker = identity::kCompanyName;
+    const auto text = [](std::string_view control) {
+        const auto rows = FormRows();
+        const auto row = std::find_if(rows.begin(), rows.end(),
+                                      [control](const ControlRow& r) { return r.name == control; });
+        return row == rows.end() ? std::string_view() : row->text;
+    };
+    EXPECT_EQ(FormWindow().caption, name + " v" + version + " ~by " + maker);
+    EXPECT_EQ(text("lblTitle"), name);
+    EXPECT_EQ(text("lblVersion"), "Version " + version);
+    EXPECT_TRUE(kWhatsNewText.starts_with("Version " + version + "\r\n"));
+    EXPECT_TRUE(kAboutText.starts_with(name + " " + version + "\r\n"));
+    EXPECT_TRUE(kAboutText.ends_with("-" + maker + "\r\n"));
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
         {13, "Run-time error '13':\n\nType mismatch"},
         {5, "Run-time error '5':\n\nInvalid procedure call or argument"},
     };
+    QApplication::setApplicationName(QStringLiteral("Ombrelo"));  // as start-up names it
     QWidget owner;
     owner.show();
     for (const Case& c : kCases) {

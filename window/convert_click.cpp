@@ -31,10 +31,10 @@ class WindowConvertForm final : public conversion::ConvertForm {
         return ToCoreDigits(m_form.txtCalcDeci->text());
     }
     std::string ResultCaption(Direction direction) const override {
-        return ToCoreDigits(resultLabel(direction)->text());
+        return ToCoreDigits(ResultLabel(direction)->text());
     }
     void SetResultCaption(Direction direction, std::string_view text) override {
-        resultLabel(direction)->setText(ToUserDigits(text, m_zeroDigit));
+        ResultLabel(direction)->setText(ToUserDigits(text, m_zeroDigit));
     }
     void SetFormulaText(Direction direction, std::string_view text) override {
         SetCaption(direction == Direction::Forward ? m_form.lblCalcFrm1 : m_form.lblCalcFrm2, text);
@@ -42,7 +42,7 @@ class WindowConvertForm final : public conversion::ConvertForm {
 
   private:
     QRadioButton* optForm(int slot) const { return m_form.optForm[static_cast<std::size_t>(slot)]; }
-    QLabel* resultLabel(Direction direction) const {
+    QLabel* ResultLabel(Direction direction) const {
         return direction == Direction::Forward ? m_form.lblCalc3 : m_form.lblCalc6;
     }
 

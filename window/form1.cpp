@@ -19,9 +19,9 @@ namespace ombrelo::window {
 Form1::Form1(Platform& platform, const conversion::RegionalSettingsSource& regional,
              QWidget* parent)
     : QWidget(parent), m_dispatcher(platform), m_regional(regional) {
-    buildControls();
+    BuildControls();
     m_notice = new Notice(this);
-    connectHandlers();
+    ConnectHandlers();
 }
 
 // Qt deletes a widget's children only after the subclass's members are gone, and deleting the
@@ -35,7 +35,7 @@ Form1::~Form1() {
         delete control;
 }
 
-void Form1::buildControls() {
+void Form1::BuildControls() {
     const BuiltForm form = BuildForm(*this, FormWindow(), FormRows());
 
     frmCalcu = form.Get<QGroupBox>("frmCalcu");

@@ -108,8 +108,8 @@ class Form1 : public QWidget {
     const calculator::CalculatorEngine& Calculator() const { return m_calculator; }
 
   private:
-    void buildControls();    // form1.cpp: the table turned into widgets
-    void connectHandlers();  // window_events.cpp: every entry point through the dispatcher
+    void BuildControls();    // form1.cpp: the table turned into widgets
+    void ConnectHandlers();  // window_events.cpp: every entry point through the dispatcher
 
     // --- Handlers ---------------------------------------------------------------------
     // Steps 1 to 3 (step_flow.cpp).
@@ -171,7 +171,7 @@ class Form1 : public QWidget {
     void cmdNew_Click();
     void cmdClearAll_Click();
     void cmdExit_Click();
-    void guardKeyboardReach();  // run after every handler is connected
+    void GuardKeyboardReach();  // run after every handler is connected
     // Beneath an open panel: in steps 1 to 3 while the calculator, What's New or About is shown.
     bool IsCovered(const QWidget* control) const;
     // A focus beneath an open panel goes into the panel, so that no key typed there reaches a

@@ -38,7 +38,7 @@ int ClassicSansStretch() {
     return stretch;
 }
 
-QFont MakeFont(const FontSpec& face) {
+QFont MakeFont(const FontFace& face) {
     // Every attribute set explicitly, so a frame's bold caption font does not pass to the
     // controls inside it.
     QFont font(ToQString(face.family));
@@ -278,7 +278,7 @@ void RegisterFontSubstitutes() {
     (void)registered;
 }
 
-BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const ControlRow> rows) {
+BuiltForm BuildForm(QWidget& window, const WindowRow& design, std::span<const ControlRow> rows) {
     RegisterFontSubstitutes();
     RegisterAccessibleControls();
 

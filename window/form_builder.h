@@ -43,7 +43,7 @@ class BuiltForm {
 // Makes `window` the form: its caption, fixed client size and colour, and every row as a
 // child widget with its initial state, stacking and tab order; the focus goes to the
 // focusable control with the lowest tab index. Connects nothing.
-BuiltForm BuildForm(QWidget& window, const WindowSpec& design, std::span<const ControlRow> rows);
+BuiltForm BuildForm(QWidget& window, const WindowRow& design, std::span<const ControlRow> rows);
 
 // Maps the form's classic font faces to faces found on this system. Idempotent.
 void RegisterFontSubstitutes();

@@ -16,7 +16,7 @@ using P = Paint;
 // frame, which Qt's own limit of 32,767 characters does not (some 40 ms on every change).
 constexpr int kTypedTextLength = 4096;
 
-constexpr WindowSpec kWindow{"Ombrelo v1.1 ~by Vesk", 4815, 7215};
+constexpr WindowRow kWindow{"Ombrelo v1.1 ~by Vesk", 4815, 7215};
 
 // Within a container, a row listed earlier lies above an overlapping row listed later.
 // clang-format off
@@ -110,7 +110,7 @@ constexpr auto kRows = std::to_array<ControlRow>({
 
 }  // namespace
 
-const WindowSpec& FormWindow() {
+const WindowRow& FormWindow() {
     return kWindow;
 }
 

@@ -42,19 +42,19 @@ enum class Paint {
 
 enum class Align { Left, Centre, Right };
 
-struct FontSpec {
+struct FontFace {
     std::string_view family{};
     double points = 0;
     bool bold = false;
     bool italic = false;
 };
 
-inline constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.25};
-inline constexpr FontSpec kFrameCaptionFont{"MS Sans Serif", 8.25, true};
-inline constexpr FontSpec kTitleFont{"Fairydust", 14.25, true};
-inline constexpr FontSpec kVersionFont{"MS Sans Serif", 8.25, true};
-inline constexpr FontSpec kSelectFont{"MS Sans Serif", 9.75};
-inline constexpr FontSpec kFormulaFont{"Arial", 8.25, false, true};
+inline constexpr FontFace kDefaultFont{"MS Sans Serif", 8.25};
+inline constexpr FontFace kFrameCaptionFont{"MS Sans Serif", 8.25, true};
+inline constexpr FontFace kTitleFont{"Fairydust", 14.25, true};
+inline constexpr FontFace kVersionFont{"MS Sans Serif", 8.25, true};
+inline constexpr FontFace kSelectFont{"MS Sans Serif", 9.75};
+inline constexpr FontFace kFormulaFont{"Arial", 8.25, false, true};
 
 struct ControlRow {
     std::string_view name{};  // as the handlers know it
@@ -71,7 +71,7 @@ struct ControlRow {
     bool visible = true;
     bool enabled = true;
     int tabIndex = -1;  // -1: takes no place in the tab order
-    FontSpec font = kDefaultFont;
+    FontFace font = kDefaultFont;
     Paint paint = Paint::Standard;
     Align align = Align::Left;
     bool border = false;                // labels: a single-line border
@@ -86,13 +86,13 @@ struct ControlRow {
     int intervalMs = 0;                                      // timer
 };
 
-struct WindowSpec {
+struct WindowRow {
     std::string_view caption;
     int clientWidth;   // twips
     int clientHeight;  // twips
 };
 
-const WindowSpec& FormWindow();
+const WindowRow& FormWindow();
 
 // Every control of the window, in description order.
 std::span<const ControlRow> FormRows();

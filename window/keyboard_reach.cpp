@@ -88,7 +88,7 @@ void Form1::KeepFocusOutOfCover() {
     }
 }
 
-void Form1::guardKeyboardReach() {
+void Form1::GuardKeyboardReach() {
     std::vector<const ControlRow*> stops;
     for (const ControlRow& row : FormRows()) {
         if (row.tabIndex >= 0) stops.push_back(&row);

@@ -55,7 +55,7 @@ class LabelClickFilter final : public QObject {
 
 // Every entry point from Qt into a handler is made here, each through the dispatcher, so a
 // run-time error is reported and never crosses Qt's event loop.
-void Form1::connectHandlers() {
+void Form1::ConnectHandlers() {
     const auto run = [this](Handler handler) {
         return [this, handler] { m_dispatcher.Run([this, handler] { (this->*handler)(); }); };
     };
@@ -129,7 +129,7 @@ void Form1::connectHandlers() {
     onClick(cmdNew, &Form1::cmdNew_Click);
     onClick(cmdClearAll, &Form1::cmdClearAll_Click);
     onClick(cmdExit, &Form1::cmdExit_Click);
-    guardKeyboardReach();
+    GuardKeyboardReach();
 }
 
 }  // namespace ombrelo::window

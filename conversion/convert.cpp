@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "conversion/number_text.h"
+#include "numbers/number_text.h"
 
 namespace ombrelo::conversion {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "conversion/catalog.h"
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 
 namespace ombrelo::conversion {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "conversion/catalog.h"
-#include "conversion/run_time_error.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::conversion {
 namespace {

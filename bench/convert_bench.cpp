@@ -59,7 +59,7 @@ class MemoryForm final : public ConvertForm {
 };
 
 struct Case {
-    const ConversionRule* rule;
+    const ConversionFormula* formula;
     std::array<std::string, 2> amount;
 };
 
@@ -78,9 +78,9 @@ const std::vector<Case>& Cases() {
             return text;
         };
         std::vector<Case> v;
-        const auto rules = RuleTable();
+        const auto formulas = AllFormulas();
         for (std::size_t i = 0; i < kCount; ++i) {
-            v.push_back({&rules[i % rules.size()], {amount(i), amount(i + 1)}});
+            v.push_back({&formulas[i % formulas.size()], {amount(i), amount(i + 1)}});
         }
         return v;
     }();
@@ -90,7 +90,7 @@ const std::vector<Case>& Cases() {
 void ConvertRule(benchmark::State& state) {
     std::vector<MemoryForm> forms;
     for (const Case& c : Cases()) {
-        forms.emplace_back(*FindFormula(c.rule->slot, c.rule->key), c.amount[0], c.amount[1]);
+        forms.emplace_back(*c.formula, c.amount[0], c.amount[1]);
     }
     const RegionalNumberSettings settings;
     std::size_t i = 0;
@@ -113,7 +113,8 @@ void ConvertBaseline(benchmark::State& state) {
             const std::string& text = c.amount[static_cast<std::size_t>(column)];
             double value = 0;
             std::from_chars(text.data(), text.data() + text.size(), value);
-            for (const ConversionStep& step : column == 0 ? c.rule->forward : c.rule->reverse) {
+            for (const ConversionStep& step :
+                 (column == 0 ? c.formula->forward : c.formula->reverse).steps) {
                 switch (step.kind) {
                     case ConversionStep::Kind::Multiply:
                         value *= step.constant;

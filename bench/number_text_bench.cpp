@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/ratio_report.h"
-#include "conversion/number_text.h"
+#include "numbers/number_text.h"
 
 namespace {
 

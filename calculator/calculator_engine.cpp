@@ -1,7 +1,7 @@
 #include "calculator/calculator_engine.h"
 
-#include "conversion/number_text.h"
-#include "conversion/run_time_error.h"
+#include "numbers/number_text.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::calculator {
 

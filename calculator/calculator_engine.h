@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 
 namespace ombrelo::calculator {
 

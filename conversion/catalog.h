@@ -10,11 +10,21 @@ namespace ombrelo::conversion {
 // Every text here is a key as well as a display text: the window decides by comparing the
 // text on a control with these, exactly (UTF-8, no trimming or case folding).
 
+// One arithmetic step of a conversion.
+struct ConversionStep {
+    enum class Kind { Multiply, Divide, Add, Subtract };
+    Kind kind;
+    double constant;
+};
+
+// One direction of a formula: what the window shows for it, and what Convert does to the
+// amount, step by step.
 struct ConversionDirection {
-    std::string_view caption;      // "Bytes -> KiloBytes"
-    std::string_view prompt;       // "Enter Byte Amount"
-    std::string_view resultLabel;  // "KiloBytes:"
-    std::string_view formulaText;  // "(bytes) / 1024"
+    std::string_view caption;                 // "Bytes -> KiloBytes"
+    std::string_view prompt;                  // "Enter Byte Amount"
+    std::string_view resultLabel;             // "KiloBytes:"
+    std::string_view formulaText;             // "(bytes) / 1024"
+    std::span<const ConversionStep> steps{};  // {Divide, 1024}
 };
 
 struct ConversionFormula {

@@ -1,31 +1,12 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "conversion/catalog.h"
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 
 namespace ombrelo::conversion {
-
-// One arithmetic step of a conversion.
-struct ConversionStep {
-    enum class Kind { Multiply, Divide, Add, Subtract };
-    Kind kind;
-    double constant;
-};
-
-// The arithmetic of one formula, keyed by its caption and the button that carries it.
-struct ConversionRule {
-    std::string_view key;
-    int slot;
-    std::span<const ConversionStep> forward;
-    std::span<const ConversionStep> reverse;
-};
-
-// The 26 rules in table order.
-std::span<const ConversionRule> RuleTable();
 
 // The controls Convert reads and writes. The window implements it over its widgets; tests
 // record the order of the writes. Direction::Forward is the left column (txtCalc1, lblCalc3,
@@ -42,13 +23,13 @@ class ConvertForm {
     virtual void SetFormulaText(Direction direction, std::string_view text) = 0;  // lblCalcFrm1/2
 };
 
-// The active row: its button is selected and carries exactly the row's key. Every row is
-// tested, in table order, reading Value before Caption.
-const ConversionRule* FindActiveFormula(const ConvertForm& form);
+// The active formula: its button is selected and carries exactly the formula's caption. Every
+// formula is tested, in catalog order, reading Value before Caption.
+const ConversionFormula* FindActiveFormula(const ConvertForm& form);
 
 // The amount text read as the user writes numbers (ParseAmount) and run through the
 // direction's steps. Raises 6 when the amount or a step leaves the double range.
-double ConvertAmount(const ConversionRule& rule, Direction direction, std::string_view amountText,
+double ConvertAmount(const ConversionDirection& conversion, std::string_view amountText,
                      const RegionalNumberSettings& settings);
 
 // The whole Convert click: both directions, then both formula texts. Writes go out in order,

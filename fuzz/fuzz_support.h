@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/regional_settings.h"
-#include "conversion/run_time_error.h"
+#include "numbers/regional_settings.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::fuzz {
 

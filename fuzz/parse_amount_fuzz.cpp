@@ -11,9 +11,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "conversion/number_text.h"
-#include "conversion/run_time_error.h"
 #include "fuzz_support.h"
+#include "numbers/number_text.h"
+#include "numbers/run_time_error.h"
 
 namespace {
 

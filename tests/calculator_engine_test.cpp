@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/number_text.h"
-#include "conversion/run_time_error.h"
+#include "numbers/number_text.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::calculator {
 namespace {

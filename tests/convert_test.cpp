@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "conversion/catalog.h"
-#include "conversion/run_time_error.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::conversion {
 namespace {
@@ -142,12 +142,14 @@ TEST(RunConvert, EveryDirectionOfEveryFormula) {
         SCOPED_TRACE(c.key);
         RecordingForm form;
         form.Select(c.slot, c.key);
+        const ConversionFormula* formula = FindFormula(c.slot, c.key);
+        ASSERT_NE(formula, nullptr);
+        // Selecting exactly this button with this caption activates exactly this formula.
+        EXPECT_EQ(FindActiveFormula(form), formula);
         form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
         RunConvert(form, kDot);
         EXPECT_EQ(form.result[0], c.forwardShown);
         EXPECT_EQ(form.result[1], c.reverseShown);
-        const ConversionFormula* formula = FindFormula(c.slot, c.key);
-        ASSERT_NE(formula, nullptr);
         EXPECT_EQ(form.formula[0], formula->forward.formulaText);
         EXPECT_EQ(form.formula[1], formula->reverse.formulaText);
         EXPECT_EQ(form.Writes().size(), 6U);
@@ -376,27 +378,9 @@ TEST(RunConvert, NoActiveFormulaWritesNothing) {
     }
 }
 
-// Convert finds its rule by the same caption and button that the area selection puts on the
-// formula buttons, so the two tables must agree row for row.
-TEST(RuleTable, MatchesTheCatalog) {
-    const auto rules = RuleTable();
-    const auto formulas = AllFormulas();
-    ASSERT_EQ(rules.size(), formulas.size());
-    for (std::size_t i = 0; i < rules.size(); ++i) {
-        SCOPED_TRACE(std::string(rules[i].key));
-        EXPECT_EQ(rules[i].key, formulas[i].caption);
-        EXPECT_EQ(rules[i].slot, formulas[i].slot);
-        EXPECT_EQ(FindFormula(rules[i].slot, rules[i].key), &formulas[i]);
-        // Selecting exactly this button with this caption activates exactly this rule.
-        RecordingForm form;
-        form.Select(rules[i].slot, rules[i].key);
-        EXPECT_EQ(FindActiveFormula(form), &rules[i]);
-    }
-}
-
 TEST(ConvertAmount, StepsRunInOrderAndFaultsRaise) {
-    const ConversionRule& temperature = RuleTable()[15];
-    ASSERT_EQ(temperature.key, "C° <=> F°");
+    const ConversionFormula* temperature = FindFormula(1, "C° <=> F°");
+    ASSERT_NE(temperature, nullptr);
     struct Case {
         Direction direction;
         std::string_view amount;
@@ -415,7 +399,9 @@ TEST(ConvertAmount, StepsRunInOrderAndFaultsRaise) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.amount);
         try {
-            EXPECT_EQ(ConvertAmount(temperature, c.direction, c.amount, {}), c.expected);
+            const ConversionDirection& conversion =
+                c.direction == Direction::Forward ? temperature->forward : temperature->reverse;
+            EXPECT_EQ(ConvertAmount(conversion, c.amount, {}), c.expected);
             EXPECT_EQ(c.error, 0);
         } catch (const RunTimeError& error) {
             EXPECT_EQ(error.Number(), c.error);

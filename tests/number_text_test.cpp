@@ -1,4 +1,4 @@
-#include "conversion/number_text.h"
+#include "numbers/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/run_time_error.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::conversion {
 namespace {

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "calculator/calculator_engine.h"
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 #include "window/locale_digits.h"
 #include "window/platform.h"
 

@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "calculator/calculator_engine.h"
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 #include "window/calculator_display.h"
 #include "window/dispatcher.h"
 #include "window/notice.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conversion/run_time_error.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::window {
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 #include "window/form1.h"
 #include "window/platform.h"
 

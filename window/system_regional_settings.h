@@ -4,7 +4,7 @@
 
 #include <QLocale>
 
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 
 namespace ombrelo::window {
 

@@ -16,7 +16,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include "conversion/regional_settings.h"
+#include "numbers/regional_settings.h"
 #include "tests/window/test_platform.h"
 #include "window/control_ops.h"
 #include "window/form1.h"

@@ -18,8 +18,8 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 
-#include "conversion/number_text.h"
-#include "conversion/run_time_error.h"
+#include "numbers/number_text.h"
+#include "numbers/run_time_error.h"
 #include "tests/window/form_driver.h"
 
 namespace ombrelo::window {

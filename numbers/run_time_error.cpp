@@ -1,4 +1,4 @@
-#include "conversion/run_time_error.h"
+#include "numbers/run_time_error.h"
 
 namespace ombrelo::conversion {
 

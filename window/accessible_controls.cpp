@@ -19,6 +19,7 @@ namespace {
 bool IsBeneathABox(const QWidget& label) {
     const QPoint centre = label.geometry().center();
     const QWidget* const container = label.parentWidget();
+    if (container == nullptr) return false;  // the factory serves every label of the process
     for (const QLineEdit* box : container->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
         if (box->isVisibleTo(container) && box->geometry().contains(centre)) return true;
     }
@@ -67,7 +68,9 @@ class OptionAccessible final : public QAccessibleWidget {
         if (name.isEmpty()) name = QString(option().text()).remove(QLatin1Char('&'));
         if (name.isEmpty()) {
             // Its caption stands on a label beside it.
-            for (const QLabel* label : option().parentWidget()->findChildren<QLabel*>()) {
+            const QWidget* const container = option().parentWidget();
+            for (const QLabel* label :
+                 container != nullptr ? container->findChildren<QLabel*>() : QList<QLabel*>()) {
                 if (label->buddy() == &option()) name = label->text();
             }
         }

@@ -13,13 +13,14 @@
 namespace ombrelo::window {
 
 // The calculator engine's display is the text box `txtDisplay`; its beep is the platform's.
-// Bound to the window's pointer to the box, which is set once the controls are built. Its text
+// The box is given once the window's controls are built, before any handler can run. Its text
 // is a number: it crosses between the user's digits and the core's here (locale_digits.h).
 class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
   public:
-    CalculatorDisplayBox(QLineEdit* const& box, Platform& platform,
-                         const conversion::RegionalSettingsSource& regional)
-        : m_box(box), m_platform(platform), m_regional(regional) {}
+    CalculatorDisplayBox(Platform& platform, const conversion::RegionalSettingsSource& regional)
+        : m_platform(platform), m_regional(regional) {}
+
+    void Bind(QLineEdit* box) { m_box = box; }
 
     std::string Text() const override { return ToCoreDigits(m_box->text()); }
     // The box's maximum length keeps the first 12 characters of what is written.
@@ -29,7 +30,7 @@ class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
     void Beep() override { m_platform.Beep(); }
 
   private:
-    QLineEdit* const& m_box;
+    QLineEdit* m_box = nullptr;
     Platform& m_platform;
     const conversion::RegionalSettingsSource& m_regional;
 };

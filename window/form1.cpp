@@ -20,6 +20,7 @@ Form1::Form1(Platform& platform, const conversion::RegionalSettingsSource& regio
              QWidget* parent)
     : QWidget(parent), m_dispatcher(platform), m_regional(regional) {
     BuildControls();
+    m_displayBox.Bind(txtDisplay);
     m_notice = new Notice(this);
     ConnectHandlers();
 }

@@ -183,7 +183,7 @@ class Form1 : public QWidget {
     Notice* m_notice = nullptr;
     Dispatcher m_dispatcher;
     const conversion::RegionalSettingsSource& m_regional;
-    CalculatorDisplayBox m_displayBox{txtDisplay, m_dispatcher.platform(), m_regional};
+    CalculatorDisplayBox m_displayBox{m_dispatcher.platform(), m_regional};
     calculator::CalculatorEngine m_calculator{m_displayBox, m_regional};
     // The application-wide signal that tells the display it got the focus; cut before the
     // controls go, since the window's members are gone by the time Qt deletes its children.

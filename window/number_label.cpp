@@ -60,7 +60,8 @@ void NumberLabel::Fit() {
     for (qreal points = m_designFont.pointSizeF(); points >= floorPoints - 1e-9;
          points -= kPointStep) {
         font.setPointSizeF(points);
-        if (QFontMetricsF(font).horizontalAdvance(whole) <= width) {
+        // Measured on this label's own screen, not the primary one.
+        if (QFontMetricsF(font, this).horizontalAdvance(whole) <= width) {
             m_shown = whole;
             m_cutAt = -1;
             setFont(font);
@@ -70,7 +71,7 @@ void NumberLabel::Fit() {
     }
     // At the floor and still too wide: the beginning, then an ellipsis where the cut is.
     font.setPointSizeF(floorPoints);
-    const QFontMetricsF metrics(font);
+    const QFontMetricsF metrics(font, this);
     const QString elided = metrics.elidedText(whole, Qt::ElideRight, width);
     m_shown = elided;
     m_cutAt = metrics.horizontalAdvance(elided.chopped(1));

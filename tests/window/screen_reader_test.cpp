@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include <QAccessible>
 
 #include "tests/window/form_driver.h"
+#include "window/accessible_controls.h"
 #include "window/event_filter.h"
 #include "window/notice.h"
 
@@ -148,6 +150,21 @@ TEST_F(ScreenReader, ControlsAreReadWholeByTheNamesTheWindowShows) {
             text->attributes(offset, &start, &end);
             EXPECT_EQ(std::pair(start, end), std::pair(0, length)) << "one run at " << offset;
         }
+    }
+}
+
+// The window's accessibility serves every label and option button of the process, also those
+// of no container, such as a message box's parts would be before they are placed.
+TEST(AccessibleControls, ControlsWithoutAContainerAreNamedByTheirOwnText) {
+    RegisterAccessibleControls();
+    QLabel label(QStringLiteral("12"));
+    QRadioButton uncaptioned;
+    for (QWidget* control : std::initializer_list<QWidget*>{&label, &uncaptioned}) {
+        control->show();
+        QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name),
+                  control == &label ? QStringLiteral("12") : QString());
     }
 }
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <iostream>
 #include <random>
 #include <span>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "numbers/number_text.h"
 #include "numbers/run_time_error.h"
+#include "tests/test_seed.h"
 
 namespace ombrelo::calculator {
 namespace {
@@ -285,12 +285,9 @@ TEST(CalculatorEngine, DisplayLengthCountsUtf16Units) {
 
 // Random key sequences; after every key the display fits, a shown result reads back as the
 // result, only the calculator's three errors escape, and a failed key changes nothing.
-// Replay a failure with OMBRELO_CALC_SEED=<seed printed>.
 TEST(CalculatorEngine, RandomKeySequencesKeepInvariants) {
-    std::uint64_t seed = 20261207;
-    if (const char* text = std::getenv("OMBRELO_CALC_SEED"))
-        seed = std::strtoull(text, nullptr, 10);
-    std::cout << "seed " << seed << '\n';
+    const std::uint64_t seed = testing_support::TestSeed();
+    SCOPED_TRACE(testing::Message() << "OMBRELO_TEST_SEED=" << seed);
     std::mt19937_64 rng(seed);
 
     const RegionalNumberSettings settingsList[] = {PointSettings(), CommaSettings(),

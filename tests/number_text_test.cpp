@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "numbers/run_time_error.h"
+#include "tests/test_seed.h"
 
 namespace ombrelo::conversion {
 namespace {
@@ -61,12 +62,7 @@ int ErrorOf(Call&& call) {
     return 0;
 }
 
-// Seeds print with every failure; OMBRELO_TEST_SEED replays one.
-std::uint64_t TestSeed() {
-    if (const char* fixed = std::getenv("OMBRELO_TEST_SEED"))
-        return std::strtoull(fixed, nullptr, 10);
-    return std::random_device{}();
-}
+using testing_support::TestSeed;
 
 TEST(NumberText, HeaderCommentExamples) {
     const RegionalNumberSettings s;

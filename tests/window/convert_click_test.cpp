@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QAccessible>
@@ -7,15 +10,37 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHelpEvent>
+#include <QImage>
 #include <QMenu>
 #include <QToolTip>
+#include <QtMath>
 
 #include "tests/window/form_driver.h"
+#include "window/form_style.h"
 #include "window/number_label.h"
 #include "window/system_regional_settings.h"
 
 namespace ombrelo::window {
 namespace {
+
+using namespace Qt::StringLiterals;
+
+// The blank columns left and right of what the label draws within its contents.
+std::pair<int, int> BlankSides(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    const QRect contents = label->contentsRect();
+    const QRgb blank = image.pixel(contents.topLeft());
+    int first = contents.right();
+    int last = contents.left();
+    for (int x = contents.left(); x <= contents.right(); ++x) {
+        for (int y = contents.top(); y <= contents.bottom(); ++y) {
+            if (image.pixel(x, y) == blank) continue;
+            first = std::min(first, x);
+            last = std::max(last, x);
+        }
+    }
+    return {first - contents.left(), contents.right() - last};
+}
 
 class ConvertClick : public FormTest {
   protected:
@@ -45,8 +70,9 @@ class ConvertClick : public FormTest {
     }
 };
 
-// One formula of every area both ways, and every formula of one area. The hidden box of the
-// other direction holds "0", so its result is the conversion of 0.
+// The window's part of a conversion: the formula button and direction chosen reach the right
+// formula, result label and formula texts (the numbers themselves are the core's, tested
+// there). The hidden box of the other direction holds "0", so its result is the conversion of 0.
 TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
     const struct {
         const char* area;
@@ -61,45 +87,13 @@ TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
         {"Bytes", 1, true, "1000", "0.98", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
         {"Bytes", 1, false, "5", "5,120.00", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
         {"Bytes", 3, true, "3072", "3.00", "0.00", "(mbytes) / 1024", "(gbytes) × 1024"},
-        {"Measurements (U.S. <=> Metric)", 1, true, "1", "1.61", "0.00", "(miles) × 1.609",
-         "(kilometers) / 1.609"},
-        {"Measurements (U.S. <=> Metric)", 1, false, "1", "0.62", "0.00", "(miles) × 1.609",
-         "(kilometers) / 1.609"},
-        {"Measurements (U.S. <=> Metric)", 2, true, "1", "0.30", "0.00", "(feet) / 3.281",
-         "(meters) × 3.281"},
-        {"Measurements (U.S. <=> Metric)", 2, false, "1", "3.28", "0.00", "(feet) / 3.281",
-         "(meters) × 3.281"},
-        {"Measurements (U.S. <=> Metric)", 3, true, "1", "2.54", "0.00", "(inches) × 2.54",
-         "(centimeters) / 2.54"},
-        {"Measurements (U.S. <=> Metric)", 4, true, "100", "91.44", "0.00", "(yards) × .9144",
-         "(meters) / .9144"},
-        {"Measurements (U.S. <=> Metric)", 5, true, "2", "3,218.60", "0.00", "(miles) × 1609.3",
-         "(meters) / 1609.3"},
         {"Measurements (U.S. <=> Metric)", 6, true, "10", "254.00", "0.00", "(inches) × 25.4",
          "(millimeters) / 25.4"},
-        {"Measurements (U.S. <=> U.S.)", 2, true, "3", "36.00", "0.00", "(feet) × 12",
-         "(inches) / 12"},
-        {"Measurements (U.S. <=> U.S.)", 2, false, "30", "2.50", "0.00", "(feet) × 12",
-         "(inches) / 12"},
-        {"Measurements (Metric <=> Metric)", 1, true, "2.5", "25.00", "0.00", "(centimeters) × 10",
-         "(millimeters) / 10"},
-        {"Measurements (Metric <=> Metric)", 1, false, "7", "0.70", "0.00", "(centimeters) × 10",
-         "(millimeters) / 10"},
         {"Temperature", 1, true, "100", "212.00", "-17.78", "(C° × 1.8) + 32",
          "(F° - 32) × (5 / 9)"},
         {"Temperature", 1, false, "212", "100.00", "32.00", "(C° × 1.8) + 32",
          "(F° - 32) × (5 / 9)"},
         {"Temperature", 1, true, "", "32.00", "-17.78", "(C° × 1.8) + 32", "(F° - 32) × (5 / 9)"},
-        {"Weight (U.S. <=> Metric)", 2, true, "1", "0.45", "0.00", "(pounds) / 2.204",
-         "(kgrams) × 2.204"},
-        {"Weight (U.S. <=> Metric)", 3, true, "1", "28.35", "0.00", "(ounces) × 28.349",
-         "(grams) / 28.349"},
-        {"Weight (U.S. <=> Metric)", 3, false, "100", "3.53", "0.00", "(ounces) × 28.349",
-         "(grams) / 28.349"},
-        {"Weight (U.S. <=> U.S.)", 1, true, "1.5", "3,000.00", "0.00", "(tons) × 2000",
-         "(pounds) / 2000"},
-        {"Weight (U.S. <=> U.S.)", 1, false, "500", "0.25", "0.00", "(tons) × 2000",
-         "(pounds) / 2000"},
         {"Weight (Metric <=> Metric)", 5, true, "2", "2,000.00", "0.00", "(µgrams) × 1000",
          "(ngrams) / 1000"},
         {"Weight (Metric <=> Metric)", 5, false, "1500", "1.50", "0.00", "(µgrams) × 1000",
@@ -309,6 +303,7 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
          Shown::Cut},
         {"Measurements (Metric <=> Metric)", 4, false, "1.79769313486231E+308", "9", largest(97),
          Shown::Cut},
+        {"Bytes", 1, false, "1000", "2", "1,024,000.00", Shown::AtDesignSize},  // after a cut one
     };
     const double designPoints = form.lblCalc3->font().pointSizeF();
     for (const auto& c : cases) {
@@ -330,6 +325,10 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
         EXPECT_GE(points, NumberLabel::kFloorPoints);
         const QString cut = whole.left(shown.size() - 1) + QChar(0x2026);  // beginning and "…"
         EXPECT_EQ(shown, c.shown == Shown::Cut ? cut : whole);
+        if (c.shown != Shown::Cut) {
+            const auto [left, right] = BlankSides(label);
+            EXPECT_LE(std::abs(left - right), 2) << "centred: " << left << " | " << right;
+        }
 
         const QPoint at = label->rect().center();
         QHelpEvent hover(QEvent::ToolTip, at, label->mapToGlobal(at));
@@ -350,6 +349,29 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
             EXPECT_EQ(QApplication::clipboard()->text(), whole) << "after " << entry.toStdString();
         }
     }
+}
+
+// A result that fits only once made smaller, as small as the smallest size, is drawn whole and
+// centred, with no ellipsis; at 144 dpi with the desktop's scaling off, every size is smaller
+// than at 96 dpi, the smallest too.
+TEST_F(ConvertClick, AResultFittingOnlyAtTheSmallestSizeShowsWholeAndCentred) {
+    auto* label = dynamic_cast<NumberLabel*>(form.lblCalc3);
+    ASSERT_NE(label, nullptr);
+    const QString whole = u"126,419,752,062,420.000000000"_s;
+    const double designPoints = label->font().pointSizeF();
+    QFont smallest = label->font();
+    smallest.setPointSizeF(NumberLabel::kFloorPoints * DesignPointScale());
+    const int needed = qCeil(QFontMetricsF(smallest).horizontalAdvance(whole));
+    // Two pixels stay clear inside the contents on either side.
+    label->setFixedWidth(label->width() - label->contentsRect().width() + needed + 4);
+    ASSERT_GT(QFontMetricsF(label->font()).horizontalAdvance(whole), needed);
+    form.frmCalc->show();
+    label->setText(whole);
+
+    const auto [left, right] = BlankSides(label);
+    EXPECT_EQ(label->ShownText(), whole);
+    EXPECT_LT(label->font().pointSizeF(), designPoints);
+    EXPECT_LE(std::abs(left - right), 2) << "centred: " << left << " | " << right;
 }
 
 }  // namespace

@@ -22,22 +22,13 @@
 #include <QTimer>
 
 #include "conversion/catalog.h"
+#include "tests/window/test_platform.h"
 #include "window/form1.h"
 #include "window/form_table.h"
+#include "window/qt_text.h"
 
 namespace ombrelo::window {
 namespace {
-
-class NullPlatform final : public Platform {
-  public:
-    void ReportError(const conversion::RunTimeError& /*error*/) override {}
-    void Beep() override {}
-    void Quit() override {}
-};
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Computed apart from the builder: 15 twips to the pixel, to nearest.
 int Pixels(int twips) {
@@ -91,18 +82,6 @@ Qt::Alignment HorizontalAlignment(const QObject& object) {
     return Qt::AlignLeft;
 }
 
-Qt::Alignment ToQt(Align align) {
-    switch (align) {
-        case Align::Centre:
-            return Qt::AlignHCenter;
-        case Align::Right:
-            return Qt::AlignRight;
-        case Align::Left:
-            break;
-    }
-    return Qt::AlignLeft;
-}
-
 // Where a control draws its caption; a frame's stands inside its border.
 QRect CaptionArea(QWidget& control) {
     QStyleOptionButton option;
@@ -119,7 +98,7 @@ QRect CaptionArea(QWidget& control) {
 
 class FormLayout : public ::testing::Test {
   protected:
-    NullPlatform m_platform;
+    RecordingPlatform m_platform;
     conversion::FixedRegionalSettings m_regional;
     Form1 m_form{m_platform, m_regional};
 };
@@ -155,7 +134,7 @@ TEST_F(FormLayout, EveryRowIsAWidgetOfItsKindWhereTheTableSays) {
         if (row.container.empty()) {
             EXPECT_EQ(parent, &m_form);
         } else {
-            EXPECT_EQ(parent->objectName(), Q(row.container));
+            EXPECT_EQ(parent->objectName(), ToQString(row.container));
         }
         if (row.kind == ControlKind::Timer) {
             const auto& timer = static_cast<const QTimer&>(object);
@@ -168,15 +147,16 @@ TEST_F(FormLayout, EveryRowIsAWidgetOfItsKindWhereTheTableSays) {
         QRect expected(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
         if (row.kind == ControlKind::Line) expected.setWidth(std::max(expected.width(), 1));
         EXPECT_EQ(widget.geometry(), expected);
-        EXPECT_EQ(ShownText(widget), Q(row.text));
+        EXPECT_EQ(ShownText(widget), ToQString(row.text));
         EXPECT_EQ(widget.isHidden(), !row.visible);
         EXPECT_EQ(widget.isEnabled(), row.enabled);
-        EXPECT_EQ(widget.font().family(), Q(row.font.family));
+        EXPECT_EQ(widget.font().family(), ToQString(row.font.family));
         EXPECT_DOUBLE_EQ(widget.font().pointSizeF(), row.font.points);
         EXPECT_EQ(widget.font().bold(), row.font.bold);
         EXPECT_EQ(widget.font().italic(), row.font.italic);
-        EXPECT_EQ(HorizontalAlignment(widget), ToQt(row.align));
-        EXPECT_EQ(widget.accessibleName(), Q(row.accessibleName));
+        EXPECT_EQ(HorizontalAlignment(widget) == Qt::AlignHCenter, row.align == Align::Centre);
+        EXPECT_EQ(HorizontalAlignment(widget) == Qt::AlignRight, row.align == Align::Right);
+        EXPECT_EQ(widget.accessibleName(), ToQString(row.accessibleName));
         if (const auto* box = qobject_cast<const QLineEdit*>(&widget)) {
             EXPECT_EQ(box->maxLength(), row.maxLength > 0 ? row.maxLength : 32767);
         }
@@ -234,14 +214,14 @@ TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
                                r.kind == ControlKind::MultiLineText ||
                                r.kind == ControlKind::ComboBox;
         const auto namer = std::ranges::find(FormRows(), r.name, &ControlRow::buddy);
-        QString expected = Q(holdsText ? r.accessibleName : r.text).remove(u'&');
-        if (expected.isEmpty() && namer != FormRows().end()) expected = Q(namer->text);
+        QString expected = ToQString(holdsText ? r.accessibleName : r.text).remove(u'&');
+        if (expected.isEmpty() && namer != FormRows().end()) expected = ToQString(namer->text);
         if (!holdsText && r.kind != ControlKind::Frame && r.kind != ControlKind::CommandButton) {
             const bool shown = r.visible && (r.container.empty() || row(r.container).visible);
             if (!shown) expected.clear();
         }
         EXPECT_EQ(accessible->text(QAccessible::Name), expected);
-        EXPECT_EQ(accessible->text(QAccessible::Description), Q(r.accessibleDescription));
+        EXPECT_EQ(accessible->text(QAccessible::Description), ToQString(r.accessibleDescription));
     }
 
     m_form.cmdAbout->setText(QStringLiteral("Back"));
@@ -285,7 +265,7 @@ TEST_F(FormLayout, EveryCaptionFitsItsControlInThePackagedFaces) {
         EXPECT_TRUE(face == u"Liberation Sans" || face == u"Dancing Script") << face.toStdString();
         const QFontMetrics metrics(control->font());
         const QRect area = CaptionArea(*control);
-        EXPECT_LE(metrics.horizontalAdvance(Q(caption).remove(u'&')), area.width());
+        EXPECT_LE(metrics.horizontalAdvance(ToQString(caption).remove(u'&')), area.width());
         EXPECT_LE(metrics.height(), area.height());
     }
 }

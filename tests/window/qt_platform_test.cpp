@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 
+#include "tests/window/test_platform.h"
 #include "window/dispatcher.h"
 
 namespace ombrelo::window {
@@ -69,23 +71,26 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
     }
 }
 
-TEST(QtPlatform, QuitEndsTheEventLoopWithStatusZero) {
+// Exit ends the program at once: the event loop returns 0 without asking the window to close
+// first, as quit() would (its close is itself a way to quit).
+TEST(QtPlatform, QuitEndsTheEventLoopWithStatusZeroWithoutClosingTheWindow) {
+    struct Window final : QWidget {
+        void closeEvent(QCloseEvent* event) override {
+            ++closes;
+            QWidget::closeEvent(event);
+        }
+        int closes = 0;
+    } window;
+    window.show();
     QtPlatform platform;
     QTimer::singleShot(0, [&platform] { platform.Quit(); });
     EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(window.closes, 0);
 }
 
 // Whatever a handler throws is reported once through the one reporter, as it is or as an
 // internal error with its text, and the next handler runs as usual.
 TEST(Dispatcher, ReportsEveryKindOfFailureAndKeepsRunning) {
-    struct Recorder final : Platform {
-        void ReportError(const conversion::RunTimeError& error) override {
-            reports.push_back(std::to_string(error.Number()) + " " + error.Message());
-        }
-        void Beep() override {}
-        void Quit() override {}
-        std::vector<std::string> reports;
-    };
     const std::pair<std::function<void()>, const char*> cases[] = {
         {[] { throw conversion::MakeRunTimeError(conversion::kOverflow); }, "6 Overflow"},
         {[] { throw std::bad_alloc(); }, "7 Out of memory"},
@@ -94,7 +99,7 @@ TEST(Dispatcher, ReportsEveryKindOfFailureAndKeepsRunning) {
     };
     for (const auto& [handler, report] : cases) {
         SCOPED_TRACE(report);
-        Recorder platform;
+        RecordingPlatform platform;
         Dispatcher dispatcher(platform);
         dispatcher.Run(handler);
         bool ranNext = false;

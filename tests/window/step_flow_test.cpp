@@ -14,10 +14,6 @@ namespace {
 
 using Widgets = std::initializer_list<QWidget*>;
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class StepFlow : public FormTest {
   protected:
     void ExpectSteps(bool chooseShown, bool calcShown, bool convertEnabled) const {
@@ -35,8 +31,8 @@ class StepFlow : public FormTest {
     // Formula chosen: the two direction buttons and nothing else of step 3, all emptied.
     void ExpectFormulaChosen(const char* forwardCaption, const char* reverseCaption) const {
         ExpectSteps(true, true, false);
-        EXPECT_EQ(form.optCalc1->text(), Q(forwardCaption));
-        EXPECT_EQ(form.lblOptCalc2->text(), Q(reverseCaption));
+        EXPECT_EQ(form.optCalc1->text(), ToQString(forwardCaption));
+        EXPECT_EQ(form.lblOptCalc2->text(), ToQString(reverseCaption));
         EXPECT_FALSE(form.optCalc1->isChecked());
         EXPECT_FALSE(form.optCalc2->isChecked());
         for (QWidget* control : Widgets{form.lblCalc1, form.txtCalc1, form.lblCalc2, form.lblCalc3,
@@ -72,8 +68,8 @@ class StepFlow : public FormTest {
         for (QWidget* hidden : Widgets{hiddenPrompt, otherAmount, hiddenResult}) {
             EXPECT_TRUE(hidden->isHidden());
         }
-        EXPECT_EQ(shownPrompt->text(), Q(prompt));
-        EXPECT_EQ(shownResultLabel->text(), Q(resultLabel));
+        EXPECT_EQ(shownPrompt->text(), ToQString(prompt));
+        EXPECT_EQ(shownResultLabel->text(), ToQString(resultLabel));
         EXPECT_EQ(Text(amount), "");
         EXPECT_EQ(QApplication::focusWidget(), amount);
         EXPECT_EQ(Text(otherAmount), "0");
@@ -134,7 +130,7 @@ TEST_F(StepFlow, SelectShowsTheAreasFormulaButtonsNoneSelected) {
         for (std::size_t n = 1; n <= 8; ++n) {
             EXPECT_EQ(form.optForm[n]->isVisible(), n <= c.buttons) << n;
             if (n <= c.buttons) {
-                EXPECT_EQ(form.optForm[n]->text(), Q(formulas[n - 1].caption));
+                EXPECT_EQ(form.optForm[n]->text(), ToQString(formulas[n - 1].caption));
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "window/platform.h"
@@ -11,11 +12,13 @@ class RecordingPlatform final : public Platform {
   public:
     void ReportError(const conversion::RunTimeError& error) override {
         errors.push_back(error.Number());
+        reports.push_back(std::to_string(error.Number()) + " " + error.Message());
     }
     void Beep() override { ++beeps; }
     void Quit() override { ++quits; }
 
     std::vector<int> errors;
+    std::vector<std::string> reports;  // each error's number and message
     int beeps = 0;
     int quits = 0;
 };

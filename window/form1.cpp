@@ -6,12 +6,15 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
 #include "window/form_builder.h"
+#include "window/form_style.h"
 #include "window/form_table.h"
 
 namespace ombrelo::window {
@@ -23,6 +26,19 @@ Form1::Form1(Platform& platform, const conversion::RegionalSettingsSource& regio
     m_displayBox.Bind(txtDisplay);
     m_notice = new Notice(this);
     ConnectHandlers();
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QPainter(this).fillRect(event->rect(), QColor(kDesignBlue));
+}
+
+// A decoration that offers maximize all the same (Qt 6.4's own, on Wayland) asks the
+// compositor for it; the fixed window takes it back at once rather than ignore it.
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMaximized))
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(Qt::WindowNoState); }, Qt::QueuedConnection);
 }
 
 // Qt deletes a widget's children only after the subclass's members are gone, and deleting the

@@ -164,6 +164,8 @@ class Form1 : public QWidget {
     // (side_panels.cpp, keyboard_reach.cpp)
   protected:
     void closeEvent(QCloseEvent* event) override;  // closing the window is Exit
+    void paintEvent(QPaintEvent* event) override;  // the design's blue, beneath every control
+    void changeEvent(QEvent* event) override;      // a maximize is taken back
     bool focusNextPrevChild(bool next) override;   // Tab passes over what a panel hides
 
   private:

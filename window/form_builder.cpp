@@ -18,8 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -290,23 +288,6 @@ BuiltForm BuildForm(QWidget& window, const WindowRow& design, std::span<const Co
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
-    window.installEventFilter(new EventFilter(&window, [](QObject* watched, QEvent* event) {
-        auto* widget = static_cast<QWidget*>(watched);
-        // The design's blue fills the window before it draws anything else.
-        if (event->type() == QEvent::Paint) {
-            QPainter(widget).fillRect(static_cast<QPaintEvent*>(event)->rect(),
-                                      QColor(kDesignBlue));
-        }
-        // A decoration that offers maximize all the same (Qt's own, on Wayland) asks the
-        // compositor for it; the fixed window takes it back at once rather than ignore it.
-        if (event->type() == QEvent::WindowStateChange &&
-            widget->windowState().testFlag(Qt::WindowMaximized)) {
-            QMetaObject::invokeMethod(
-                widget, [widget] { widget->setWindowState(Qt::WindowNoState); },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }));
     window.setFont(MakeFont(kDefaultFont));
 
     // Shown again, a control is new to screen readers (accessible_controls.h).

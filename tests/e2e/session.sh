@@ -24,14 +24,7 @@ if [[ -z "${OMBRELO_E2E_SESSION:-}" ]]; then
   exec dbus-run-session -- "$(realpath "$0")" "$program"
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/scratch.sh"
 
 fail() {
   echo "$flow: $*" >&2

@@ -15,14 +15,7 @@ if ! command -v weston >/dev/null 2>&1; then
   exit 77
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/scratch.sh"
 fail() {
   echo "wayland_window: $*" >&2
   for log in weston program; do

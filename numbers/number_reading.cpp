@@ -284,6 +284,26 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+// What stood at an exponent's place.
+enum class Exponent { None, LetterAlone, WithDigits };
+
+// The exponent at `pos`, if its letter stands there: the letter, a sign, and the digits, into
+// `number`, with `pos` moved past them.
+template <typename Number>
+Exponent ReadExponent(std::string_view s, std::size_t& pos, Number& number) {
+    const auto at = [&s, &pos]() { return pos < s.size() ? s[pos] : '\0'; };
+    if (!IsExponentLetter(at())) return Exponent::None;
+    ++pos;
+    if (at() == '+' || at() == '-') {
+        if (at() == '-') number.SetExponentNegative();
+        ++pos;
+    }
+    if (!IsDigit(at())) return Exponent::LetterAlone;
+    for (; IsDigit(at()); ++pos)
+        number.AddExponentDigit(at());
+    return Exponent::WithDigits;
+}
+
 // The strict shape of the whole text (blanks around it already gone) into `number`
 // (FromCharsForm or DecimalDigits). Raises 13 when the text is not that shape.
 template <typename Number>
@@ -332,16 +352,8 @@ auto ReadStrict(std::string_view s, const RegionalNumberSettings& settings, Numb
     }
     if (!anyDigit) throw MakeRunTimeError(kTypeMismatch);
 
-    if (IsExponentLetter(at())) {
-        ++pos;
-        if (at() == '+' || at() == '-') {
-            if (at() == '-') number.SetExponentNegative();
-            ++pos;
-        }
-        if (!IsDigit(at())) throw MakeRunTimeError(kTypeMismatch);
-        for (; IsDigit(at()); ++pos)
-            number.AddExponentDigit(at());
-    }
+    if (ReadExponent(s, pos, number) == Exponent::LetterAlone)
+        throw MakeRunTimeError(kTypeMismatch);
     if (pos != s.size()) throw MakeRunTimeError(kTypeMismatch);
     return number.Value(negative);
 }
@@ -445,16 +457,7 @@ bool ScanRegionalAmount(std::string_view s, const RegionalNumberSettings& settin
         }
     }
     if (!anyDigit) return false;
-    if (IsExponentLetter(at())) {
-        ++pos;
-        if (at() == '+' || at() == '-') {
-            if (at() == '-') number.SetExponentNegative();
-            ++pos;
-        }
-        // As in the leading rule, a letter without digits adds nothing.
-        for (; IsDigit(at()); ++pos)
-            number.AddExponentDigit(at());
-    }
+    ReadExponent(s, pos, number);  // as in the leading rule, a letter alone adds nothing
     return pos == s.size();
 }
 

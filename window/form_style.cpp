@@ -57,6 +57,15 @@ QPalette OutlinedOnBlue(QPalette palette) {
     return palette;
 }
 
+// A copy of a style option, of its own type (Fusion reads what the subclass carries), with the
+// palette outlined for the blue.
+template <typename Option>
+Option OnBlue(const Option& option) {
+    Option outlined = option;
+    outlined.palette = OutlinedOnBlue(option.palette);
+    return outlined;
+}
+
 }  // namespace
 
 double ContrastRatio(QColor first, QColor second) {
@@ -109,8 +118,7 @@ void FormStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
                                    QPainter* painter, const QWidget* widget) const {
     if (control == CC_ComboBox) {
         if (const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
-            QStyleOptionComboBox outlined = *combo;
-            outlined.palette = OutlinedOnBlue(combo->palette);
+            const QStyleOptionComboBox outlined = OnBlue(*combo);
             QProxyStyle::drawComplexControl(control, &outlined, painter, widget);
             return;
         }
@@ -146,8 +154,7 @@ void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     switch (element) {
         case PE_IndicatorRadioButton: {
             // The design's option disc: white with a black dot, on the blue of its frame.
-            QStyleOption disc = *option;
-            disc.palette = OutlinedOnBlue(option->palette);
+            QStyleOption disc = OnBlue(*option);
             disc.palette.setColor(QPalette::Base, kDesignWhite);
             disc.palette.setColor(QPalette::Text, Qt::black);
             QProxyStyle::drawPrimitive(element, &disc, painter, widget);
@@ -156,17 +163,13 @@ void FormStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
         case PE_FrameLineEdit:
         case PE_Frame:
         case PE_PanelButtonCommand: {
-            // Reached through the subclass's own copy: buttons and frames carry more than a
-            // QStyleOption, and Fusion reads it.
             if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
-                QStyleOptionFrame outlined = *frame;
-                outlined.palette = OutlinedOnBlue(frame->palette);
+                const QStyleOptionFrame outlined = OnBlue(*frame);
                 QProxyStyle::drawPrimitive(element, &outlined, painter, widget);
                 return;
             }
             if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
-                QStyleOptionButton outlined = *button;
-                outlined.palette = OutlinedOnBlue(button->palette);
+                const QStyleOptionButton outlined = OnBlue(*button);
                 QProxyStyle::drawPrimitive(element, &outlined, painter, widget);
                 return;
             }

@@ -114,7 +114,7 @@ void Form1::ConnectHandlers() {
         qApp, &QApplication::focusChanged, this,
         [this, gotFocus = run(&Form1::txtDisplay_GotFocus)](QWidget* /*old*/, QWidget* now) {
             if (now == txtDisplay) gotFocus();
-            if (IsCovered(now)) KeepFocusOutOfCover();
+            KeepFocusOutOfCover();
         });
     auto* keys = new EventFilter(this, [this](QObject* control, QEvent* event) {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;

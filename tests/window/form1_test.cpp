@@ -130,12 +130,12 @@ TEST_F(Form1Test, AccessKeysClickTheirEnabledButtonsAtOnce) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button->objectName().toStdString());
         QSignalSpy clicked(c.button, &QPushButton::clicked);
-        QTest::keyClick(form.windowHandle(), c.key, Qt::AltModifier);
+        AccessKey(c.key);
         EXPECT_EQ(clicked.count(), 1);
     }
 
     QSignalSpy convert(form.cmdByteConvert, &QPushButton::clicked);
-    QTest::keyClick(form.windowHandle(), Qt::Key_V, Qt::AltModifier);
+    AccessKey(Qt::Key_V);
     EXPECT_EQ(convert.count(), 0) << "a disabled button ignores its access key";
 }
 

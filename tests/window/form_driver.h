@@ -63,6 +63,8 @@ class FormTest : public ::testing::Test {
     // Keys go to the window that has the focus, and there to its focused control. Texts are
     // UTF-8, as the catalog's.
     static void Type(std::string_view text) { TypeText(nullptr, ToQString(text)); }
+    // Alt with the letter, as typed into the window.
+    void AccessKey(Qt::Key key) { QTest::keyClick(form.windowHandle(), key, Qt::AltModifier); }
     static void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
     }

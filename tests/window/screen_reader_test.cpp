@@ -36,7 +36,6 @@ class ScreenReader : public FormTest {
         }));
     }
 
-    void AccessKey(Qt::Key key) { QTest::keyClick(form.windowHandle(), key, Qt::AltModifier); }
     static QAccessibleInterface* Accessible(QObject* control) {
         return QAccessible::queryAccessibleInterface(control);
     }

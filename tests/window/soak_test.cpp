@@ -204,8 +204,7 @@ class Soak : public FormTest {
                  if (form.cmdByteConvert->isVisible() && form.cmdByteConvert->isEnabled())
                      Click(form.cmdByteConvert);
              }},
-            {"access key", 1,
-             [this] { QTest::keyClick(form.windowHandle(), Pick(kAccessKeys), Qt::AltModifier); }},
+            {"access key", 1, [this] { AccessKey(Pick(kAccessKeys)); }},
             {"area item", 6,
              [this] {
                  form.Combo1->setFocus();

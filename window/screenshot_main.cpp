@@ -7,8 +7,8 @@
 #include <QPixmap>
 
 #include "numbers/regional_settings.h"
+#include "window/desktop/platform.h"
 #include "window/form1.h"
-#include "window/platform.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "window/event_filter.h"
 #include "window/form1.h"
+#include "window/widgets/event_filter.h"
 
 namespace ombrelo::window {
 
@@ -56,80 +56,89 @@ class LabelClickFilter final : public QObject {
 // Every entry point from Qt into a handler is made here, each through the dispatcher, so a
 // run-time error is reported and never crosses Qt's event loop.
 void Form1::ConnectHandlers() {
+    const Form1Controls& ui = m_ui;
+    using Handler = std::function<void()>;
     const auto run = [this](Handler handler) {
-        return [this, handler] { m_dispatcher.Run([this, handler] { (this->*handler)(); }); };
+        return [this, handler = std::move(handler)] { m_dispatcher.Run(handler); };
     };
     // `clicked`, not `toggled`: a click on the selected option runs its handler again, and
     // unselecting from code raises nothing.
     const auto onClick = [this, &run](QAbstractButton* button, Handler handler) {
-        connect(button, &QAbstractButton::clicked, this, run(handler));
+        connect(button, &QAbstractButton::clicked, this, run(std::move(handler)));
     };
-    const auto onOptionClick = [this, &onClick](QRadioButton* option, Handler handler) {
+    const auto onOptionClick = [this, &onClick](QRadioButton* option, const Handler& handler) {
         onClick(option, handler);
-        m_optionClickHandlers.emplace_back(option, handler);
+        m_optionClicks.Add(option, handler);
     };
     const auto onLabelClick = [&run](QLabel* label, Handler handler) {
-        new LabelClickFilter(label, run(handler));
+        new LabelClickFilter(label, run(std::move(handler)));
     };
 
     // Steps 1 to 3.
-    onClick(cmdSelect, &Form1::cmdSelect_Click);
-    onOptionClick(optForm[1], &Form1::optForm1_Click);
-    onOptionClick(optForm[2], &Form1::optForm2_Click);
-    onOptionClick(optForm[3], &Form1::optForm3_Click);
-    onOptionClick(optForm[4], &Form1::optForm4_Click);
-    onOptionClick(optForm[5], &Form1::optForm5_Click);
-    onOptionClick(optForm[6], &Form1::optForm6_Click);
-    onOptionClick(optCalc1, &Form1::optCalc1_Click);
-    onOptionClick(optCalc2, &Form1::optCalc2_Click);
-    onLabelClick(lblOptCalc2, &Form1::lblOptCalc2_Click);
+    StepFlow& steps = m_stepFlow;
+    onClick(ui.cmdSelect, [&steps] { steps.cmdSelect_Click(); });
+    onOptionClick(ui.optForm[1], [&steps] { steps.optForm1_Click(); });
+    onOptionClick(ui.optForm[2], [&steps] { steps.optForm2_Click(); });
+    onOptionClick(ui.optForm[3], [&steps] { steps.optForm3_Click(); });
+    onOptionClick(ui.optForm[4], [&steps] { steps.optForm4_Click(); });
+    onOptionClick(ui.optForm[5], [&steps] { steps.optForm5_Click(); });
+    onOptionClick(ui.optForm[6], [&steps] { steps.optForm6_Click(); });
+    onOptionClick(ui.optCalc1, [&steps] { steps.optCalc1_Click(); });
+    onOptionClick(ui.optCalc2, [&steps] { steps.optCalc2_Click(); });
+    onLabelClick(ui.lblOptCalc2, [&steps] { steps.lblOptCalc2_Click(); });
 
     // Step 4.
-    onClick(cmdByteConvert, &Form1::cmdByteConvert_Click);
+    onClick(ui.cmdByteConvert, [this] { m_convertClick.cmdByteConvert_Click(); });
 
     // The calculator panel: its buttons are the engine's operations, the arrays by index.
+    CalculatorPanel& panel = m_calculatorPanel;
+    calculator::CalculatorEngine& engine = panel.Calculator();
     using Operation = void (calculator::CalculatorEngine::*)();
-    const auto onOperation = [this](QAbstractButton* button, Operation operation) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, operation] { m_dispatcher.Run([&] { (m_calculator.*operation)(); }); });
+    const auto onOperation = [&onClick, &engine](QAbstractButton* button, Operation operation) {
+        onClick(button, [&engine, operation] { (engine.*operation)(); });
     };
-    onClick(cmdCalcu, &Form1::cmdCalcu_Click);
-    onClick(cmdCalcuHide1, &Form1::cmdCalcuHide1_Click);
-    onClick(cmdCalcuHide2, &Form1::cmdCalcuHide2_Click);
-    connect(cmdNumberGroup, &QButtonGroup::idClicked, this,
-            [this](int Index) { m_dispatcher.Run([&] { m_calculator.cmdNumber_Click(Index); }); });
-    connect(cmdOperatorGroup, &QButtonGroup::idClicked, this, [this](int Index) {
-        m_dispatcher.Run([&] { m_calculator.cmdOperator_Click(Index); });
+    onClick(ui.cmdCalcu, [&panel] { panel.cmdCalcu_Click(); });
+    onClick(ui.cmdCalcuHide1, [&panel] { panel.cmdCalcuHide1_Click(); });
+    onClick(ui.cmdCalcuHide2, [&panel] { panel.cmdCalcuHide2_Click(); });
+    connect(ui.cmdNumberGroup, &QButtonGroup::idClicked, this, [this, &engine](int Index) {
+        m_dispatcher.Run([&] { engine.cmdNumber_Click(Index); });
     });
-    onOperation(cmdEquals, &calculator::CalculatorEngine::cmdEquals_Click);
-    onOperation(cmdClear, &calculator::CalculatorEngine::cmdClear_Click);
-    onOperation(cmdClearEntry, &calculator::CalculatorEngine::cmdClearEntry_Click);
-    onOperation(cmdDecimal, &calculator::CalculatorEngine::cmdDecimal_Click);
-    onOperation(cmdPlusMinus, &calculator::CalculatorEngine::cmdPlusMinus_Click);
+    connect(ui.cmdOperatorGroup, &QButtonGroup::idClicked, this, [this, &engine](int Index) {
+        m_dispatcher.Run([&] { engine.cmdOperator_Click(Index); });
+    });
+    onOperation(ui.cmdEquals, &calculator::CalculatorEngine::cmdEquals_Click);
+    onOperation(ui.cmdClear, &calculator::CalculatorEngine::cmdClear_Click);
+    onOperation(ui.cmdClearEntry, &calculator::CalculatorEngine::cmdClearEntry_Click);
+    onOperation(ui.cmdDecimal, &calculator::CalculatorEngine::cmdDecimal_Click);
+    onOperation(ui.cmdPlusMinus, &calculator::CalculatorEngine::cmdPlusMinus_Click);
 
-    connect(txtDisplay, &QLineEdit::textChanged, this, run(&Form1::txtDisplay_Change));
+    connect(ui.txtDisplay, &QLineEdit::textChanged, this,
+            run([&panel] { panel.txtDisplay_Change(); }));
     // After the box's own focus-in, which selects everything when the focus came by Tab. A
     // focus that lands beneath an open panel, by whatever way, goes on into the panel.
-    m_focusChanged = connect(
-        qApp, &QApplication::focusChanged, this,
-        [this, gotFocus = run(&Form1::txtDisplay_GotFocus)](QWidget* /*old*/, QWidget* now) {
-            if (now == txtDisplay) gotFocus();
-            KeepFocusOutOfCover();
-        });
-    auto* keys = new EventFilter(this, [this](QObject* control, QEvent* event) {
+    m_focusChanged = connect(qApp, &QApplication::focusChanged, this,
+                             [this, display = ui.txtDisplay, gotFocus = run([&panel] {
+                                                                 panel.txtDisplay_GotFocus();
+                                                             })](QWidget* /*old*/, QWidget* now) {
+                                 if (now == display) gotFocus();
+                                 m_keyboardReach.KeepFocusOutOfCover();
+                             });
+    auto* keys = new EventFilter(this, [&panel](QObject* control, QEvent* event) {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-        return CalculatorKeyEvent(static_cast<QWidget*>(control), *static_cast<QKeyEvent*>(event));
+        return panel.CalculatorKeyEvent(static_cast<QWidget*>(control),
+                                        *static_cast<QKeyEvent*>(event));
     });
-    for (QWidget* control : frmCalcu->findChildren<QWidget*>()) {
+    for (QWidget* control : ui.frmCalcu->findChildren<QWidget*>()) {
         if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(keys);
     }
 
     // Side panels and window commands; then the keyboard's reach, which must come last.
-    onClick(cmdAbout, &Form1::cmdAbout_Click);
-    onClick(cmdNew, &Form1::cmdNew_Click);
-    onClick(cmdClearAll, &Form1::cmdClearAll_Click);
-    onClick(cmdExit, &Form1::cmdExit_Click);
-    GuardKeyboardReach();
+    SidePanels& sides = m_sidePanels;
+    onClick(ui.cmdAbout, [&sides] { sides.cmdAbout_Click(); });
+    onClick(ui.cmdNew, [&sides] { sides.cmdNew_Click(); });
+    onClick(ui.cmdClearAll, [&sides] { sides.cmdClearAll_Click(); });
+    onClick(ui.cmdExit, [&sides] { sides.cmdExit_Click(); });
+    m_keyboardReach.GuardKeyboardReach();
 }
 
 }  // namespace ombrelo::window

@@ -8,7 +8,7 @@
 #include <QPointer>
 
 #include "tests/window/form_driver.h"
-#include "window/system_regional_settings.h"
+#include "window/desktop/system_regional_settings.h"
 
 namespace ombrelo::window {
 namespace {
@@ -79,23 +79,23 @@ class CalculatorPanel : public FormTest {
   protected:
     void SetUp() override {
         FormTest::SetUp();
-        QObject::connect(form.txtDisplay, &QLineEdit::textChanged,
+        QObject::connect(ui.txtDisplay, &QLineEdit::textChanged,
                          [this](const QString& text) { shown.push_back(text); });
     }
 
     void Open() {
-        ASSERT_EQ(form.cmdCalcu->text(), u"Calc&ulator"_s);
-        Click(form.cmdCalcu);
-        ASSERT_TRUE(form.frmCalcu->isVisible());
+        ASSERT_EQ(ui.cmdCalcu->text(), u"Calc&ulator"_s);
+        Click(ui.cmdCalcu);
+        ASSERT_TRUE(ui.frmCalcu->isVisible());
     }
 
     static void Keys(std::string_view sequence) { SendKeys(sequence); }
 
     void ExpectClosed() const {
-        EXPECT_TRUE(form.frmCalcu->isHidden());
-        EXPECT_EQ(form.cmdCalcu->text(), u"Calc&ulator"_s);
-        EXPECT_TRUE(form.cmdAbout->isEnabled());
-        EXPECT_TRUE(form.cmdNew->isEnabled());
+        EXPECT_TRUE(ui.frmCalcu->isHidden());
+        EXPECT_EQ(ui.cmdCalcu->text(), u"Calc&ulator"_s);
+        EXPECT_TRUE(ui.cmdAbout->isEnabled());
+        EXPECT_TRUE(ui.cmdNew->isEnabled());
     }
 
     std::vector<QString> shown;  // every text the display showed
@@ -142,15 +142,16 @@ TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
         RecordingPlatform platform;
         conversion::FixedRegionalSettings regional;
         Form1 calculator(platform, regional);
+        const Form1Controls ui = FindControls(calculator);
         calculator.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator));
-        QTest::mouseClick(calculator.cmdCalcu, Qt::LeftButton);
-        ASSERT_TRUE(calculator.txtDisplay->hasFocus());
+        QTest::mouseClick(ui.cmdCalcu, Qt::LeftButton);
+        ASSERT_TRUE(ui.txtDisplay->hasFocus());
         std::vector<QString> texts;
-        QObject::connect(calculator.txtDisplay, &QLineEdit::textChanged,
+        QObject::connect(ui.txtDisplay, &QLineEdit::textChanged,
                          [&texts](const QString& text) { texts.push_back(text); });
         SendKeys(c.keys);
-        EXPECT_EQ(calculator.txtDisplay->text(), QString::fromUtf8(c.display));
+        EXPECT_EQ(ui.txtDisplay->text(), QString::fromUtf8(c.display));
         EXPECT_EQ(platform.errors, c.errors);
         for (const QString& text : texts) {
             EXPECT_FALSE(text.contains(u'+') || text.contains(u'\r') || text.contains(u'x'))
@@ -177,7 +178,7 @@ TEST_F(CalculatorPanel, TheRegionalDecimalSeparatorIsThePointKeyAndItsDigitsAreS
         regional.Set(SystemRegionalSettings(QLocale(QString::fromLatin1(c.locale))).Current());
         Keys("{Esc}C");
         Keys(c.keys);
-        EXPECT_EQ(form.txtDisplay->text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(ui.txtDisplay->text(), QString::fromUtf8(c.shown));
     }
 }
 
@@ -185,26 +186,26 @@ TEST_F(CalculatorPanel, TheRegionalDecimalSeparatorIsThePointKeyAndItsDigitsAreS
 // performs Equals once without pressing the focused button, and Space presses it.
 TEST_F(CalculatorPanel, KeysActWhileAPanelButtonHasTheFocus) {
     Open();
-    Click(form.cmdNumber[1]);
-    Click(form.cmdOperator[1]);
-    Click(form.cmdNumber[2]);
-    ASSERT_TRUE(form.cmdNumber[2]->hasFocus());
+    Click(ui.cmdNumber[1]);
+    Click(ui.cmdOperator[1]);
+    Click(ui.cmdNumber[2]);
+    ASSERT_TRUE(ui.cmdNumber[2]->hasFocus());
     Keys("{Enter}");
-    EXPECT_EQ(form.txtDisplay->text(), u"3"_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u"3"_s);
     Keys("x4=");
-    EXPECT_EQ(form.txtDisplay->text(), u"12"_s);
-    Click(form.cmdNumber[5]);
+    EXPECT_EQ(ui.txtDisplay->text(), u"12"_s);
+    Click(ui.cmdNumber[5]);
     Keys("{Space}");
-    EXPECT_EQ(form.txtDisplay->text(), u"55"_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u"55"_s);
     Keys("{Back}{KpEnter}");
-    EXPECT_EQ(form.txtDisplay->text(), u"5"_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u"5"_s);
 }
 
 TEST_F(CalculatorPanel, HeldKeysRepeatTheirCharacterButReleaseOnce) {
     Open();
     // A press, then release/press pairs marked as repeats, as X11 sends them, then the real
     // release.
-    const auto hold = [display = form.txtDisplay](Qt::Key key, const QString& text) {
+    const auto hold = [display = ui.txtDisplay](Qt::Key key, const QString& text) {
         const auto send = [&](QEvent::Type type, bool repeat) {
             QKeyEvent event(type, key, Qt::NoModifier, text, repeat);
             QApplication::sendEvent(display, &event);
@@ -217,24 +218,24 @@ TEST_F(CalculatorPanel, HeldKeysRepeatTheirCharacterButReleaseOnce) {
         send(QEvent::KeyRelease, false);
     };
     hold(Qt::Key_5, u"5"_s);
-    EXPECT_EQ(form.txtDisplay->text(), u"555"_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u"555"_s);
     hold(Qt::Key_Backspace, u"\b"_s);  // acts on its one physical release
-    EXPECT_EQ(form.txtDisplay->text(), u"55"_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u"55"_s);
 }
 
 // The amount boxes keep what is typed into them, and the calculator never sees it. (With the
 // panel open, the focus never rests in them: see the side panels' tests.)
 TEST_F(CalculatorPanel, KeysTypedElsewhereStayTheirs) {
     ChooseFormula("Bytes", 1);
-    Click(form.optCalc1);
-    for (QLineEdit* box : {form.txtCalc1, form.txtCalcDeci, form.Combo1->lineEdit()}) {
+    Click(ui.optCalc1);
+    for (QLineEdit* box : {ui.txtCalc1, ui.txtCalcDeci, ui.Combo1->lineEdit()}) {
         SCOPED_TRACE(box->objectName().toStdString());
         box->setFocus();
         box->clear();
         Keys("12+3{Enter}c");
         EXPECT_EQ(box->text(), u"12+3c"_s);
     }
-    EXPECT_EQ(form.txtDisplay->text(), u""_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u""_s);
     EXPECT_TRUE(shown.empty());
 }
 
@@ -243,69 +244,68 @@ TEST_F(CalculatorPanel, OnlyTheCalculatorChangesTheDisplay) {
     Keys("42");
     QApplication::clipboard()->setText(QStringLiteral("999"));
     Keys("{Ctrl+v}");
-    form.txtDisplay->selectAll();
+    ui.txtDisplay->selectAll();
     Keys("{Ctrl+x}{Del}");
-    QTest::keyClick(form.txtDisplay, Qt::Key_Insert, Qt::ShiftModifier);
-    QTest::keyClick(form.txtDisplay, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form.txtDisplay->text(), u"4"_s) << "only Delete's release, as Backspace";
-    form.txtDisplay->selectAll();
-    QTest::keyClick(form.txtDisplay, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(ui.txtDisplay, Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::keyClick(ui.txtDisplay, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ui.txtDisplay->text(), u"4"_s) << "only Delete's release, as Backspace";
+    ui.txtDisplay->selectAll();
+    QTest::keyClick(ui.txtDisplay, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), u"4"_s);
 }
 
 TEST_F(CalculatorPanel, ClosingKeepsOrErasesTheDisplayAndKeepsThePendingOperation) {
     const struct {
-        QPushButton* Form1::*close;
+        QPushButton* Form1Controls::*close;
         const char* after;   // the display on reopening
         const char* result;  // after 3 =
     } cases[] = {
-        {&Form1::cmdCalcuHide2, "", "8"},
-        {&Form1::cmdCalcuHide1, "5", "8"},
-        {&Form1::cmdCalcu, "5", "8"},
+        {&Form1Controls::cmdCalcuHide2, "", "8"},
+        {&Form1Controls::cmdCalcuHide1, "5", "8"},
+        {&Form1Controls::cmdCalcu, "5", "8"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.after);
         Open();
-        EXPECT_EQ(form.cmdCalcu->text(), u"Back"_s);
-        EXPECT_FALSE(form.cmdAbout->isEnabled());
-        EXPECT_FALSE(form.cmdNew->isEnabled());
+        EXPECT_EQ(ui.cmdCalcu->text(), u"Back"_s);
+        EXPECT_FALSE(ui.cmdAbout->isEnabled());
+        EXPECT_FALSE(ui.cmdNew->isEnabled());
         Keys("{Esc}C5+");
-        Click(form.*c.close);
+        Click(ui.*c.close);
         ExpectClosed();
-        EXPECT_EQ(QApplication::focusWidget(), form.cmdCalcu) << "never on a hidden control";
+        EXPECT_EQ(QApplication::focusWidget(), ui.cmdCalcu) << "never on a hidden control";
         Open();
-        EXPECT_EQ(form.txtDisplay->text(), QString::fromUtf8(c.after));
-        EXPECT_EQ(form.txtDisplay->cursorPosition(), form.txtDisplay->text().size());
+        EXPECT_EQ(ui.txtDisplay->text(), QString::fromUtf8(c.after));
+        EXPECT_EQ(ui.txtDisplay->cursorPosition(), ui.txtDisplay->text().size());
         Keys("3=");
-        EXPECT_EQ(form.txtDisplay->text(), QString::fromUtf8(c.result));
-        Click(form.cmdClear);
-        Click(form.cmdCalcu);
+        EXPECT_EQ(ui.txtDisplay->text(), QString::fromUtf8(c.result));
+        Click(ui.cmdClear);
+        Click(ui.cmdCalcu);
     }
 }
 
 TEST_F(CalculatorPanel, TheCaretGoesToTheEndOnFocusByTab) {
     Open();
     Keys("123");
-    form.cmdCalcuHide2->setFocus();
-    QTest::keyClick(form.cmdCalcuHide2, Qt::Key_Backtab, Qt::ShiftModifier);
-    QTest::keyClick(form.cmdCalcuHide1, Qt::Key_Backtab, Qt::ShiftModifier);
-    ASSERT_TRUE(form.txtDisplay->hasFocus());
-    EXPECT_FALSE(form.txtDisplay->hasSelectedText());
-    EXPECT_EQ(form.txtDisplay->cursorPosition(), 3);
+    ui.cmdCalcuHide2->setFocus();
+    QTest::keyClick(ui.cmdCalcuHide2, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(ui.cmdCalcuHide1, Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(ui.txtDisplay->hasFocus());
+    EXPECT_FALSE(ui.txtDisplay->hasSelectedText());
+    EXPECT_EQ(ui.txtDisplay->cursorPosition(), 3);
 }
 
 TEST_F(CalculatorPanel, KeypadButtonsClickTheirOperations) {
     Open();
-    for (QPushButton* button :
-         {form.cmdNumber[9], form.cmdPlusMinus, form.cmdDecimal, form.cmdNumber[5],
-          form.cmdOperator[3], form.cmdNumber[2], form.cmdEquals}) {
+    for (QPushButton* button : {ui.cmdNumber[9], ui.cmdPlusMinus, ui.cmdDecimal, ui.cmdNumber[5],
+                                ui.cmdOperator[3], ui.cmdNumber[2], ui.cmdEquals}) {
         Click(button);
     }
-    EXPECT_EQ(form.txtDisplay->text(), u"-19"_s);
-    Click(form.cmdClearEntry);
-    EXPECT_EQ(form.txtDisplay->text(), u""_s);
-    Click(form.cmdDecimal);
-    Click(form.cmdDecimal);
+    EXPECT_EQ(ui.txtDisplay->text(), u"-19"_s);
+    Click(ui.cmdClearEntry);
+    EXPECT_EQ(ui.txtDisplay->text(), u""_s);
+    Click(ui.cmdDecimal);
+    Click(ui.cmdDecimal);
     EXPECT_EQ(platform.beeps, 1);
 }
 
@@ -315,12 +315,13 @@ TEST(CalculatorPanelTeardown, DestroysAShownWindowWithTheFocusInTheDisplay) {
     RecordingPlatform platform;
     conversion::FixedRegionalSettings regional;
     auto form = std::make_unique<Form1>(platform, regional);
+    const Form1Controls ui = FindControls(*form);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTest::mouseClick(form->cmdCalcu, Qt::LeftButton);
-    ASSERT_TRUE(form->txtDisplay->hasFocus());
-    QTest::keyClicks(form->txtDisplay, QStringLiteral("12"));
-    const QPointer<QLineEdit> display = form->txtDisplay;
+    QTest::mouseClick(ui.cmdCalcu, Qt::LeftButton);
+    ASSERT_TRUE(ui.txtDisplay->hasFocus());
+    QTest::keyClicks(ui.txtDisplay, QStringLiteral("12"));
+    const QPointer<QLineEdit> display = ui.txtDisplay;
     form.reset();
     EXPECT_TRUE(display.isNull());
     EXPECT_TRUE(platform.errors.empty());

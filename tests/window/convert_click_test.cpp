@@ -16,9 +16,9 @@
 #include <QtMath>
 
 #include "tests/window/form_driver.h"
-#include "window/form_style.h"
-#include "window/number_label.h"
-#include "window/system_regional_settings.h"
+#include "window/desktop/system_regional_settings.h"
+#include "window/widgets/form_style.h"
+#include "window/widgets/number_label.h"
 
 namespace ombrelo::window {
 namespace {
@@ -45,9 +45,7 @@ std::pair<int, int> BlankSides(QLabel* label) {
 class ConvertClick : public FormTest {
   protected:
     // What lies on top at the centre of the label, within step 3.
-    QWidget* TopAt(QLabel* label) const {
-        return form.frmCalc->childAt(label->geometry().center());
-    }
+    QWidget* TopAt(QLabel* label) const { return ui.frmCalc->childAt(label->geometry().center()); }
 
     // Right-clicks the label and chooses the entry of its menu, as the user would.
     static void ChooseFromContextMenu(QLabel* label, const QString& entry) {
@@ -103,17 +101,17 @@ TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
         SCOPED_TRACE(testing::Message()
                      << c.area << " " << c.slot << (c.forward ? " ->" : " <-") << " " << c.amount);
         Convert(c.area, c.slot, c.forward, c.amount);
-        QLabel* const result = c.forward ? form.lblCalc3 : form.lblCalc6;
-        QLabel* const otherResult = c.forward ? form.lblCalc6 : form.lblCalc3;
+        QLabel* const result = c.forward ? ui.lblCalc3 : ui.lblCalc6;
+        QLabel* const otherResult = c.forward ? ui.lblCalc6 : ui.lblCalc3;
         EXPECT_EQ(result->text(), QString::fromUtf8(c.result));
         EXPECT_TRUE(result->isVisible());
         EXPECT_EQ(otherResult->text(), QString::fromUtf8(c.otherResult));
-        EXPECT_EQ(form.lblCalcFrm1->text(), QString::fromUtf8(c.forwardFormula));
-        EXPECT_EQ(form.lblCalcFrm2->text(), QString::fromUtf8(c.reverseFormula));
+        EXPECT_EQ(ui.lblCalcFrm1->text(), QString::fromUtf8(c.forwardFormula));
+        EXPECT_EQ(ui.lblCalcFrm2->text(), QString::fromUtf8(c.reverseFormula));
         // The chosen direction's formula text shows in the other column; its own column's
         // formula label lies under the amount box.
-        QLabel* const shownFormula = c.forward ? form.lblCalcFrm1 : form.lblCalcFrm2;
-        QLabel* const coveredFormula = c.forward ? form.lblCalcFrm2 : form.lblCalcFrm1;
+        QLabel* const shownFormula = c.forward ? ui.lblCalcFrm1 : ui.lblCalcFrm2;
+        QLabel* const coveredFormula = c.forward ? ui.lblCalcFrm2 : ui.lblCalcFrm1;
         EXPECT_EQ(TopAt(shownFormula), shownFormula);
         EXPECT_EQ(TopAt(coveredFormula), AmountBox(c.forward));
         EXPECT_TRUE(platform.errors.empty());
@@ -129,14 +127,14 @@ TEST_F(ConvertClick, RoundsToTheTypedDecimalPlaces) {
         {"2.5", "0.98"}, {"3.5", "0.9766"}, {"-1", "0.98"},
     };
     ChooseFormula("Bytes", 1);
-    Click(form.optCalc1);
+    Click(ui.optCalc1);
     Type("1000");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.places);
-        TypeInto(form.txtCalcDeci, c.places);
-        Click(form.cmdByteConvert);
-        EXPECT_EQ(Caption(form.lblCalc3), c.result);
-        EXPECT_EQ(Caption(form.lblCalcFrm1), "(bytes) / 1024");
+        TypeInto(ui.txtCalcDeci, c.places);
+        Click(ui.cmdByteConvert);
+        EXPECT_EQ(Caption(ui.lblCalc3), c.result);
+        EXPECT_EQ(Caption(ui.lblCalcFrm1), "(bytes) / 1024");
     }
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -151,7 +149,7 @@ TEST_F(ConvertClick, ReadsTheNumberAnAmountBeginsWith) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.amount);
         Convert("Measurements (U.S. <=> U.S.)", 1, true, c.amount);
-        EXPECT_EQ(Caption(form.lblCalc3), c.result);
+        EXPECT_EQ(Caption(ui.lblCalc3), c.result);
     }
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -183,18 +181,17 @@ TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
         ASSERT_TRUE(platform.errors.empty());
 
         TypeInto(AmountBox(c.forward), c.amount);
-        TypeInto(form.txtCalcDeci, c.places);
-        Click(form.cmdByteConvert);
+        TypeInto(ui.txtCalcDeci, c.places);
+        Click(ui.cmdByteConvert);
         EXPECT_EQ(platform.errors, std::vector<int>{c.error});
-        EXPECT_EQ(Caption(form.lblCalc3), c.forwardResult);
-        EXPECT_EQ(Caption(form.lblCalc6), c.reverseResult);
-        EXPECT_EQ(Caption(form.lblCalcFrm1), "(bytes) / 1024");  // from the good conversion
+        EXPECT_EQ(Caption(ui.lblCalc3), c.forwardResult);
+        EXPECT_EQ(Caption(ui.lblCalc6), c.reverseResult);
+        EXPECT_EQ(Caption(ui.lblCalcFrm1), "(bytes) / 1024");  // from the good conversion
 
         TypeInto(AmountBox(c.forward), good);
-        TypeInto(form.txtCalcDeci, "2");
-        Click(form.cmdByteConvert);
-        EXPECT_EQ(Caption(c.forward ? form.lblCalc3 : form.lblCalc6),
-                  c.forward ? "0.98" : "5,120.00");
+        TypeInto(ui.txtCalcDeci, "2");
+        Click(ui.cmdByteConvert);
+        EXPECT_EQ(Caption(c.forward ? ui.lblCalc3 : ui.lblCalc6), c.forward ? "0.98" : "5,120.00");
         EXPECT_EQ(platform.errors.size(), 1U);
         platform.errors.clear();
     }
@@ -225,12 +222,12 @@ TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
         SCOPED_TRACE(testing::Message() << c.locale << " " << c.amount << " d=" << c.places);
         regional.Set(SystemRegionalSettings(QLocale(QString::fromLatin1(c.locale))).Current());
         Convert("Measurements (Metric <=> Metric)", 3, true, c.amount);
-        EXPECT_EQ(Text(form.txtCalc2) + Text(form.txtCalcDeci), c.zeroAndTwo);
-        TypeInto(form.txtCalcDeci, c.places);
-        Click(form.cmdByteConvert);
-        EXPECT_EQ(Caption(form.lblCalc3), c.result);
-        EXPECT_EQ(Caption(form.lblCalc6), c.reverseResult);
-        EXPECT_EQ(Caption(form.lblCalcFrm1), "(meters) × 1000");  // captions keep their digits
+        EXPECT_EQ(Text(ui.txtCalc2) + Text(ui.txtCalcDeci), c.zeroAndTwo);
+        TypeInto(ui.txtCalcDeci, c.places);
+        Click(ui.cmdByteConvert);
+        EXPECT_EQ(Caption(ui.lblCalc3), c.result);
+        EXPECT_EQ(Caption(ui.lblCalc6), c.reverseResult);
+        EXPECT_EQ(Caption(ui.lblCalcFrm1), "(meters) × 1000");  // captions keep their digits
         EXPECT_TRUE(platform.errors.empty());
     }
 }
@@ -257,19 +254,19 @@ TEST_F(ConvertClick, AResultPastedBackConvertsToTheAmountItCameFrom) {
         SCOPED_TRACE(testing::Message() << c.locale << " " << c.kiloBytes);
         regional.Set(SystemRegionalSettings(QLocale(QString::fromLatin1(c.locale))).Current());
         Convert("Bytes", 1, false, c.kiloBytes);
-        EXPECT_EQ(form.lblCalc6->text(), QString::fromUtf8(c.bytes));
+        EXPECT_EQ(ui.lblCalc6->text(), QString::fromUtf8(c.bytes));
 
         // Copied from the result, pasted into the other direction's (focused, empty) box.
         const auto pasteInto = [this](QLabel* result, bool forward) {
             ChooseFromContextMenu(result, QStringLiteral("Copy"));
             Click(Direction(forward));
             Press(Qt::Key_V, Qt::ControlModifier);
-            Click(form.cmdByteConvert);
+            Click(ui.cmdByteConvert);
         };
-        pasteInto(form.lblCalc6, true);
-        EXPECT_EQ(form.lblCalc3->text(), QString::fromUtf8(c.back));
-        pasteInto(form.lblCalc3, false);
-        EXPECT_EQ(form.lblCalc6->text(), QString::fromUtf8(c.bytes));
+        pasteInto(ui.lblCalc6, true);
+        EXPECT_EQ(ui.lblCalc3->text(), QString::fromUtf8(c.back));
+        pasteInto(ui.lblCalc3, false);
+        EXPECT_EQ(ui.lblCalc6->text(), QString::fromUtf8(c.bytes));
         EXPECT_TRUE(platform.errors.empty());
     }
 }
@@ -305,15 +302,15 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
          Shown::Cut},
         {"Bytes", 1, false, "1000", "2", "1,024,000.00", Shown::AtDesignSize},  // after a cut one
     };
-    const double designPoints = form.lblCalc3->font().pointSizeF();
+    const double designPoints = ui.lblCalc3->font().pointSizeF();
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.area << " " << c.slot << (c.forward ? " ->" : " <-")
                                         << " " << c.amount << " d=" << c.places);
         Convert(c.area, c.slot, c.forward, c.amount);
-        TypeInto(form.txtCalcDeci, c.places);
-        Click(form.cmdByteConvert);
+        TypeInto(ui.txtCalcDeci, c.places);
+        Click(ui.cmdByteConvert);
         ASSERT_TRUE(platform.errors.empty());
-        auto* label = dynamic_cast<NumberLabel*>(c.forward ? form.lblCalc3 : form.lblCalc6);
+        auto* label = dynamic_cast<NumberLabel*>(c.forward ? ui.lblCalc3 : ui.lblCalc6);
         ASSERT_NE(label, nullptr);
         const QString whole = ToQString(c.result);
         (void)form.grab();  // drawn as the user sees it
@@ -355,7 +352,7 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
 // centred, with no ellipsis; at 144 dpi with the desktop's scaling off, every size is smaller
 // than at 96 dpi, the smallest too.
 TEST_F(ConvertClick, AResultFittingOnlyAtTheSmallestSizeShowsWholeAndCentred) {
-    auto* label = dynamic_cast<NumberLabel*>(form.lblCalc3);
+    auto* label = dynamic_cast<NumberLabel*>(ui.lblCalc3);
     ASSERT_NE(label, nullptr);
     const QString whole = u"126,419,752,062,420.000000000"_s;
     const double designPoints = label->font().pointSizeF();
@@ -365,7 +362,7 @@ TEST_F(ConvertClick, AResultFittingOnlyAtTheSmallestSizeShowsWholeAndCentred) {
     // Two pixels stay clear inside the contents on either side.
     label->setFixedWidth(label->width() - label->contentsRect().width() + needed + 4);
     ASSERT_GT(QFontMetricsF(label->font()).horizontalAdvance(whole), needed);
-    form.frmCalc->show();
+    ui.frmCalc->show();
     label->setText(whole);
 
     const auto [left, right] = BlankSides(label);

@@ -17,7 +17,7 @@
 #include <QStyleOptionButton>
 
 #include "tests/window/form_driver.h"
-#include "window/form_style.h"
+#include "window/widgets/form_style.h"
 
 namespace ombrelo::window {
 namespace {
@@ -101,24 +101,24 @@ class DesktopLook : public FormTest {
     // forward direction picked and an amount converted.
     void ShowEveryKind() {
         Convert("Bytes", 1, true, "1000");
-        ASSERT_TRUE(form.lblCalc3->isVisible());
+        ASSERT_TRUE(ui.lblCalc3->isVisible());
     }
 
     void ExpectContrasts() {
-        form.txtCalc1->setFocus();  // its outline is then the focus ring
+        ui.txtCalc1->setFocus();  // its outline is then the focus ring
         const QImage image = form.grab().toImage();
         const auto text = [&](QWidget* control, QRect area) {
             SCOPED_TRACE(control->objectName().toStdString());
             EXPECT_GE(TextContrast(image, InWindow(form, *control, area)), kTextContrast);
         };
         for (QWidget* control : std::initializer_list<QWidget*>{
-                 form.lblTitle, form.lblVersion, form.lblCalc1, form.lblCalc2, form.lblCalc3,
-                 form.txtCalc1, form.txtCalcDeci, form.lblCalcDeci, form.cmdSelect,
-                 form.cmdClearAll, form.Combo1->lineEdit()}) {
+                 ui.lblTitle, ui.lblVersion, ui.lblCalc1, ui.lblCalc2, ui.lblCalc3, ui.txtCalc1,
+                 ui.txtCalcDeci, ui.lblCalcDeci, ui.cmdSelect, ui.cmdClearAll,
+                 ui.Combo1->lineEdit()}) {
             text(control, control->rect().adjusted(2, 2, -2, -2));
         }
-        text(form.frmOption, QRect(8, 0, 120, form.frmOption->fontMetrics().height()));
-        for (QRadioButton* option : {form.optForm[1], form.optCalc1}) {
+        text(ui.frmOption, QRect(8, 0, 120, ui.frmOption->fontMetrics().height()));
+        for (QRadioButton* option : {ui.optForm[1], ui.optCalc1}) {
             QStyleOptionButton style;
             style.initFrom(option);
             text(option,
@@ -129,17 +129,17 @@ class DesktopLook : public FormTest {
             SCOPED_TRACE(what);
             EXPECT_GE(ContrastRatio(colour, kDesignBlue), kLineContrast);
         };
-        const QRect frame = InWindow(form, *form.frmChoose, form.frmChoose->rect());
+        const QRect frame = InWindow(form, *ui.frmChoose, ui.frmChoose->rect());
         line("frame shadow line", image.pixel(frame.left(), frame.center().y()));
         line("frame light line", image.pixel(frame.left() + 1, frame.center().y()));
-        for (QWidget* box : std::initializer_list<QWidget*>{
-                 form.txtCalc1, form.txtCalcDeci, form.lblCalc3, form.Combo1, form.cmdSelect,
-                 form.cmdClearAll, form.cmdByteConvert}) {
+        for (QWidget* box :
+             std::initializer_list<QWidget*>{ui.txtCalc1, ui.txtCalcDeci, ui.lblCalc3, ui.Combo1,
+                                             ui.cmdSelect, ui.cmdClearAll, ui.cmdByteConvert}) {
             SCOPED_TRACE(box->objectName().toStdString());
             EXPECT_GE(OutlineContrast(image, InWindow(form, *box, box->rect())), kLineContrast);
         }
         // An option's disc against the blue, and a selected option's dot against its disc.
-        for (QRadioButton* option : {form.optForm[1], form.optForm[2], form.optCalc2}) {
+        for (QRadioButton* option : {ui.optForm[1], ui.optForm[2], ui.optCalc2}) {
             SCOPED_TRACE(option->objectName().toStdString());
             const QRect disc = InWindow(form, *option, Indicator(*option));
             const QRgb inside = image.pixel(disc.left() + disc.width() / 5, disc.center().y());
@@ -164,7 +164,7 @@ TEST_F(DesktopLook, TextsAndLinesStandOutUnderDarkAndHighContrastPalettes) {
         QCoreApplication::processEvents();  // the widgets take the new palette
         ExpectContrasts();
         // The standard controls still follow the desktop's palette.
-        EXPECT_EQ(form.txtCalc1->palette().color(QPalette::Base), QColor(colours.base));
+        EXPECT_EQ(ui.txtCalc1->palette().color(QPalette::Base), QColor(colours.base));
     }
 }
 
@@ -175,10 +175,11 @@ TEST(DesktopStyles, EveryInstalledStyleDrawsTheWindowAlike) {
         RecordingPlatform platform;
         conversion::FixedRegionalSettings regional;
         Form1 form(platform, regional);
-        form.Combo1->setEditText(QStringLiteral("Bytes"));
-        form.cmdSelect->click();
-        form.optForm[3]->click();  // "MegaBytes <=> GigaBytes", the widest caption of its area
-        form.optCalc2->click();
+        const Form1Controls ui = FindControls(form);
+        ui.Combo1->setEditText(QStringLiteral("Bytes"));
+        ui.cmdSelect->click();
+        ui.optForm[3]->click();  // "MegaBytes <=> GigaBytes", the widest caption of its area
+        ui.optCalc2->click();
         return form.grab().toImage();
     };
     QApplication::setStyle(QStringLiteral("Fusion"));

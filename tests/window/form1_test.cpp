@@ -21,9 +21,9 @@
 
 #include "conversion/catalog.h"
 #include "tests/window/form_driver.h"
-#include "window/form_table.h"
-#include "window/panel_texts.h"
-#include "window/qt_text.h"
+#include "window/desktop/qt_text.h"
+#include "window/form/form_table.h"
+#include "window/form/panel_texts.h"
 
 namespace ombrelo::window {
 namespace {
@@ -53,7 +53,7 @@ TEST_F(Form1Test, ConvertIsTheOnlyDisabledControlAtStart) {
 }
 
 TEST_F(Form1Test, AreaListStartsWithItsPromptAndTheElevenAreasUnselected) {
-    QComboBox& combo = *form.Combo1;
+    QComboBox& combo = *ui.Combo1;
     EXPECT_EQ(combo.currentText(), QStringLiteral("Choose and click Select"));
     EXPECT_EQ(combo.currentIndex(), -1);
     ASSERT_EQ(combo.count(), conversion::kAreaEntryCount);
@@ -65,24 +65,24 @@ TEST_F(Form1Test, AreaListStartsWithItsPromptAndTheElevenAreasUnselected) {
 }
 
 TEST_F(Form1Test, TypedAreaTextStaysAsTypedAndIsNeverAddedToTheList) {
-    QLineEdit& field = *form.Combo1->lineEdit();
+    QLineEdit& field = *ui.Combo1->lineEdit();
     for (const char* typed : {"B", "bytes", "Bytes", "Anything at all"}) {
         SCOPED_TRACE(typed);
         field.clear();
         QTest::keyClicks(&field, QString::fromLatin1(typed));
         QTest::keyClick(&field, Qt::Key_Return);
-        EXPECT_EQ(form.Combo1->currentText(), QString::fromLatin1(typed));
-        EXPECT_EQ(form.Combo1->count(), conversion::kAreaEntryCount);
+        EXPECT_EQ(ui.Combo1->currentText(), QString::fromLatin1(typed));
+        EXPECT_EQ(ui.Combo1->count(), conversion::kAreaEntryCount);
     }
 }
 
 TEST_F(Form1Test, FocusStartsInTheAreaListField) {
     // The combo box holds the focus for its field and passes typing on to it.
     QWidget* focus = QApplication::focusWidget();
-    ASSERT_TRUE(focus == form.Combo1 || focus == form.Combo1->lineEdit());
-    form.Combo1->lineEdit()->selectAll();
+    ASSERT_TRUE(focus == ui.Combo1 || focus == ui.Combo1->lineEdit());
+    ui.Combo1->lineEdit()->selectAll();
     QTest::keyClicks(focus, QStringLiteral("Bytes"));
-    EXPECT_EQ(form.Combo1->currentText(), QStringLiteral("Bytes"));
+    EXPECT_EQ(ui.Combo1->currentText(), QStringLiteral("Bytes"));
 }
 
 // Tab visits the focusable controls in increasing tab index, whatever their frame.
@@ -123,9 +123,9 @@ TEST_F(Form1Test, AccessKeysClickTheirEnabledButtonsAtOnce) {
         Qt::Key key;
     };
     const Case cases[] = {
-        {form.cmdSelect, Qt::Key_S},
-        {form.cmdClearAll, Qt::Key_C},
-        {form.cmdExit, Qt::Key_E},
+        {ui.cmdSelect, Qt::Key_S},
+        {ui.cmdClearAll, Qt::Key_C},
+        {ui.cmdExit, Qt::Key_E},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button->objectName().toStdString());
@@ -134,35 +134,34 @@ TEST_F(Form1Test, AccessKeysClickTheirEnabledButtonsAtOnce) {
         EXPECT_EQ(clicked.count(), 1);
     }
 
-    QSignalSpy convert(form.cmdByteConvert, &QPushButton::clicked);
+    QSignalSpy convert(ui.cmdByteConvert, &QPushButton::clicked);
     AccessKey(Qt::Key_V);
     EXPECT_EQ(convert.count(), 0) << "a disabled button ignores its access key";
 }
 
 // Labels lie beneath the text boxes of their frame: a shown box hides the label in its place.
 TEST_F(Form1Test, AShownAmountBoxCoversTheFormulaTextInItsPlace) {
-    form.frmCalc->show();
+    ui.frmCalc->show();
     struct Case {
         QLabel* label;
         QLineEdit* box;
     };
-    for (const Case& c :
-         {Case{form.lblCalcFrm2, form.txtCalc1}, Case{form.lblCalcFrm1, form.txtCalc2}}) {
+    for (const Case& c : {Case{ui.lblCalcFrm2, ui.txtCalc1}, Case{ui.lblCalcFrm1, ui.txtCalc2}}) {
         SCOPED_TRACE(c.label->objectName().toStdString());
         const QPoint centre = c.label->geometry().center();
-        EXPECT_EQ(form.frmCalc->childAt(centre), c.label);
+        EXPECT_EQ(ui.frmCalc->childAt(centre), c.label);
         c.box->show();
-        EXPECT_EQ(form.frmCalc->childAt(centre), c.box);
+        EXPECT_EQ(ui.frmCalc->childAt(centre), c.box);
     }
 }
 
 TEST_F(Form1Test, AnOpenPanelCoversStepsOneToThreeButNotTheTitleOrTheButtons) {
-    form.frmChoose->show();
-    form.frmCalc->show();
-    for (QGroupBox* panel : {form.frmCalcu, form.frmNew, form.frmAbout}) {
+    ui.frmChoose->show();
+    ui.frmCalc->show();
+    for (QGroupBox* panel : {ui.frmCalcu, ui.frmNew, ui.frmAbout}) {
         SCOPED_TRACE(panel->objectName().toStdString());
         panel->show();
-        for (QGroupBox* step : {form.frmOption, form.frmChoose, form.frmCalc}) {
+        for (QGroupBox* step : {ui.frmOption, ui.frmChoose, ui.frmCalc}) {
             const QRect area = step->geometry();
             for (const QPoint point : {area.topLeft(), area.center(), area.bottomRight(),
                                        area.topRight() + QPoint(-2, 6)}) {
@@ -172,8 +171,8 @@ TEST_F(Form1Test, AnOpenPanelCoversStepsOneToThreeButNotTheTitleOrTheButtons) {
             }
         }
         for (QWidget* uncovered :
-             {static_cast<QWidget*>(form.lblTitle), static_cast<QWidget*>(form.lblVersion),
-              static_cast<QWidget*>(form.frmButtons)}) {
+             {static_cast<QWidget*>(ui.lblTitle), static_cast<QWidget*>(ui.lblVersion),
+              static_cast<QWidget*>(ui.frmButtons)}) {
             QWidget* top = form.childAt(uncovered->geometry().center());
             EXPECT_TRUE(top == uncovered || uncovered->isAncestorOf(top));
         }
@@ -182,8 +181,8 @@ TEST_F(Form1Test, AnOpenPanelCoversStepsOneToThreeButNotTheTitleOrTheButtons) {
 }
 
 TEST_F(Form1Test, WhatsNewShowsItsFirstLineAndCannotBeChanged) {
-    form.frmNew->show();
-    QPlainTextEdit& box = *form.txtNew;
+    ui.frmNew->show();
+    QPlainTextEdit& box = *ui.txtNew;
     EXPECT_EQ(box.verticalScrollBar()->value(), 0);
     EXPECT_EQ(box.cursorForPosition(QPoint(4, 4)).block().text(), QStringLiteral("Version 1.1"));
     EXPECT_GT(box.verticalScrollBar()->maximum(), 0) << "the history is longer than the box";
@@ -202,15 +201,15 @@ TEST_F(Form1Test, WhatsNewShowsItsFirstLineAndCannotBeChanged) {
 // palettes, so the standard controls carry no palette of their own: they show the platform's
 // colours and follow a change of them.
 TEST_F(Form1Test, TheDesignBlueIsPaintedAndStandardControlsKeepThePlatformsColours) {
-    form.frmChoose->show();
+    ui.frmChoose->show();
     const QImage image = form.grab().toImage();
     const QColor blue(0, 0, 255);
-    const QRect option = form.optForm[1]->geometry().translated(form.frmChoose->pos());
+    const QRect option = ui.optForm[1]->geometry().translated(ui.frmChoose->pos());
     EXPECT_EQ(image.pixelColor(option.left() + option.width() * 3 / 4, option.center().y()), blue);
-    EXPECT_EQ(image.pixelColor(form.width() / 2, form.frmCalc->geometry().center().y()), blue);
+    EXPECT_EQ(image.pixelColor(form.width() / 2, ui.frmCalc->geometry().center().y()), blue);
     for (QWidget* control : std::initializer_list<QWidget*>{
-             form.cmdExit, form.cmdSelect, form.cmdNumber[5], form.Combo1, form.txtCalc1,
-             form.txtDisplay, form.txtNew, form.lblCalc3, form.lblCalc6}) {
+             ui.cmdExit, ui.cmdSelect, ui.cmdNumber[5], ui.Combo1, ui.txtCalc1, ui.txtDisplay,
+             ui.txtNew, ui.lblCalc3, ui.lblCalc6}) {
         SCOPED_TRACE(control->objectName().toStdString());
         EXPECT_FALSE(control->testAttribute(Qt::WA_SetPalette));
         const QPalette desktop = QApplication::palette(control);
@@ -220,7 +219,7 @@ TEST_F(Form1Test, TheDesignBlueIsPaintedAndStandardControlsKeepThePlatformsColou
         }
     }
     // A result label shows the button face.
-    EXPECT_EQ(form.lblCalc3->backgroundRole(), QPalette::Button);
+    EXPECT_EQ(ui.lblCalc3->backgroundRole(), QPalette::Button);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@
 
 #include "numbers/regional_settings.h"
 #include "tests/window/test_platform.h"
-#include "window/control_ops.h"
 #include "window/form1.h"
+#include "window/handlers/control_ops.h"
 
 // Failures show texts, not UTF-16 code units.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -78,29 +78,30 @@ class FormTest : public ::testing::Test {
         Type(text);
     }
 
-    void TypeArea(std::string_view text) { TypeInto(form.Combo1->lineEdit(), text); }
+    void TypeArea(std::string_view text) { TypeInto(ui.Combo1->lineEdit(), text); }
     void SelectArea(std::string_view text) {
         TypeArea(text);
-        Click(form.cmdSelect);
+        Click(ui.cmdSelect);
     }
     void ChooseFormula(std::string_view area, int slot) {
         SelectArea(area);
-        Click(form.optForm[static_cast<std::size_t>(slot)]);
+        Click(ui.optForm[static_cast<std::size_t>(slot)]);
     }
-    QRadioButton* Direction(bool forward) const { return forward ? form.optCalc1 : form.optCalc2; }
-    QLineEdit* AmountBox(bool forward) const { return forward ? form.txtCalc1 : form.txtCalc2; }
+    QRadioButton* Direction(bool forward) const { return forward ? ui.optCalc1 : ui.optCalc2; }
+    QLineEdit* AmountBox(bool forward) const { return forward ? ui.txtCalc1 : ui.txtCalc2; }
 
     // Area, formula button and direction, then the amount typed into the focused box.
     void Convert(std::string_view area, int slot, bool forward, std::string_view amount) {
         ChooseFormula(area, slot);
         Click(Direction(forward));
         Type(amount);
-        Click(form.cmdByteConvert);
+        Click(ui.cmdByteConvert);
     }
 
     RecordingPlatform platform;
     conversion::FixedRegionalSettings regional;
     Form1 form{platform, regional};
+    const Form1Controls ui = FindControls(form);
 };
 
 }  // namespace ombrelo::window

@@ -23,9 +23,9 @@
 
 #include "conversion/catalog.h"
 #include "tests/window/test_platform.h"
+#include "window/desktop/qt_text.h"
+#include "window/form/form_table.h"
 #include "window/form1.h"
-#include "window/form_table.h"
-#include "window/qt_text.h"
 
 namespace ombrelo::window {
 namespace {
@@ -101,6 +101,7 @@ class FormLayout : public ::testing::Test {
     RecordingPlatform m_platform;
     conversion::FixedRegionalSettings m_regional;
     Form1 m_form{m_platform, m_regional};
+    const Form1Controls m_ui = FindControls(m_form);
 };
 
 TEST_F(FormLayout, TheWindowIsFixedSizeWithItsTitle) {
@@ -173,23 +174,22 @@ TEST_F(FormLayout, EveryRowIsAWidgetOfItsKindWhereTheTableSays) {
 }
 
 TEST_F(FormLayout, ControlArraysAreButtonGroupsKeyedByIndex) {
-    ASSERT_NE(m_form.cmdNumberGroup, nullptr);
-    ASSERT_NE(m_form.cmdOperatorGroup, nullptr);
-    EXPECT_EQ(m_form.cmdNumberGroup->buttons().size(), 10);
-    EXPECT_EQ(m_form.cmdOperatorGroup->buttons().size(), 4);
+    ASSERT_NE(m_ui.cmdNumberGroup, nullptr);
+    ASSERT_NE(m_ui.cmdOperatorGroup, nullptr);
+    EXPECT_EQ(m_ui.cmdNumberGroup->buttons().size(), 10);
+    EXPECT_EQ(m_ui.cmdOperatorGroup->buttons().size(), 4);
     for (int index = 0; index <= 9; ++index) {
         SCOPED_TRACE(index);
-        EXPECT_EQ(m_form.cmdNumberGroup->button(index),
-                  m_form.cmdNumber[static_cast<std::size_t>(index)]);
-        EXPECT_EQ(m_form.cmdNumber[static_cast<std::size_t>(index)]->text(),
-                  QString::number(index));
+        EXPECT_EQ(m_ui.cmdNumberGroup->button(index),
+                  m_ui.cmdNumber[static_cast<std::size_t>(index)]);
+        EXPECT_EQ(m_ui.cmdNumber[static_cast<std::size_t>(index)]->text(), QString::number(index));
     }
     const char* operators[] = {"", "+", "-", "x", "/"};
     for (int index = 1; index <= 4; ++index) {
         SCOPED_TRACE(index);
-        EXPECT_EQ(m_form.cmdOperatorGroup->button(index),
-                  m_form.cmdOperator[static_cast<std::size_t>(index)]);
-        EXPECT_EQ(m_form.cmdOperator[static_cast<std::size_t>(index)]->text(),
+        EXPECT_EQ(m_ui.cmdOperatorGroup->button(index),
+                  m_ui.cmdOperator[static_cast<std::size_t>(index)]);
+        EXPECT_EQ(m_ui.cmdOperator[static_cast<std::size_t>(index)]->text(),
                   QString::fromLatin1(operators[index]));
     }
 }
@@ -224,11 +224,11 @@ TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
         EXPECT_EQ(accessible->text(QAccessible::Description), ToQString(r.accessibleDescription));
     }
 
-    m_form.cmdAbout->setText(QStringLiteral("Back"));
-    m_form.lblCalcDeci->setText(QStringLiteral("Places"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.cmdAbout)->text(QAccessible::Name),
+    m_ui.cmdAbout->setText(QStringLiteral("Back"));
+    m_ui.lblCalcDeci->setText(QStringLiteral("Places"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_ui.cmdAbout)->text(QAccessible::Name),
               QStringLiteral("Back"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.txtCalcDeci)->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_ui.txtCalcDeci)->text(QAccessible::Name),
               QStringLiteral("Places"));
 }
 

@@ -1,4 +1,4 @@
-#include "window/form_table.h"
+#include "window/form/form_table.h"
 
 #include <algorithm>
 #include <set>
@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app_identity.h"
-#include "window/panel_texts.h"
+#include "window/form/panel_texts.h"
 
 namespace ombrelo::window {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/qt_platform.h"
+#include "window/desktop/qt_platform.h"
 
 #include <functional>
 #include <stdexcept>
@@ -14,7 +14,7 @@
 #include <QWindow>
 
 #include "tests/window/test_platform.h"
-#include "window/dispatcher.h"
+#include "window/desktop/dispatcher.h"
 
 namespace ombrelo::window {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/system_regional_settings.h"
+#include "window/desktop/system_regional_settings.h"
 
 #include <gtest/gtest.h>
 

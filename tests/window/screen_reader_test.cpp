@@ -6,9 +6,9 @@
 #include <QAccessible>
 
 #include "tests/window/form_driver.h"
-#include "window/accessible_controls.h"
-#include "window/event_filter.h"
-#include "window/notice.h"
+#include "window/widgets/accessible_controls.h"
+#include "window/widgets/event_filter.h"
+#include "window/widgets/notice.h"
 
 // What a screen reader gets from the window: the notices it speaks without the focus moving,
 // the checked state of the option buttons, and the names it reads.
@@ -62,27 +62,27 @@ TEST_F(ScreenReader, NewStepsResultsAndPanelsAreSaidWithoutMovingTheFocus) {
          {u"2. Choose a formula. 3 formulas."_s,
           u"3. Calculations. Bytes -> KiloBytes or KiloBytes -> Bytes."_s}},
         {"Convert",
-         [&] { Click(form.optCalc1), Type("1000"), Click(form.cmdByteConvert); },
+         [&] { Click(ui.optCalc1), Type("1000"), Click(ui.cmdByteConvert); },
          {u"KiloBytes: 0.98"_s}},
         {"Convert again, with new places",
-         [&] { TypeInto(form.txtCalcDeci, "3"), Click(form.cmdByteConvert); },
+         [&] { TypeInto(ui.txtCalcDeci, "3"), Click(ui.cmdByteConvert); },
          {u"KiloBytes: 0.977"_s}},
-        {"an error", [&] { TypeInto(form.txtCalcDeci, "x"), Click(form.cmdByteConvert); }, {}},
+        {"an error", [&] { TypeInto(ui.txtCalcDeci, "x"), Click(ui.cmdByteConvert); }, {}},
         {"the reverse",
-         [&] { Click(form.optCalc2), Type("5"), Click(form.cmdByteConvert); },
+         [&] { Click(ui.optCalc2), Type("5"), Click(ui.cmdByteConvert); },
          {u"Bytes: 5,120.00"_s}},
-        {"About over the amount", [&] { form.txtCalc2->setFocus(), AccessKey(Qt::Key_A); }, {}},
+        {"About over the amount", [&] { ui.txtCalc2->setFocus(), AccessKey(Qt::Key_A); }, {}},
         {"Convert under About", [&] { AccessKey(Qt::Key_V); }, {}},
-        {"Back", [&] { Click(form.cmdAbout); }, {u"About panel closed. Focus on About button."_s}},
+        {"Back", [&] { Click(ui.cmdAbout); }, {u"About panel closed. Focus on About button."_s}},
         {"What's New from Exit",
-         [&] { form.cmdExit->setFocus(), AccessKey(Qt::Key_W); },
+         [&] { ui.cmdExit->setFocus(), AccessKey(Qt::Key_W); },
          {u"What's New panel open."_s}},
         {"Back",
-         [&] { Click(form.cmdNew); },
+         [&] { Click(ui.cmdNew); },
          {u"What's New panel closed. Focus on What's New button."_s}},
         {"the calculator", [&] { AccessKey(Qt::Key_U); }, {}},
         {"Hide (Store Answer)",
-         [&] { Click(form.cmdCalcuHide1); },
+         [&] { Click(ui.cmdCalcuHide1); },
          {u"Calculator panel closed. Focus on Calculator button."_s}},
     };
     for (const auto& step : steps) {
@@ -97,15 +97,14 @@ TEST_F(ScreenReader, NewStepsResultsAndPanelsAreSaidWithoutMovingTheFocus) {
 // Each option reports checked to a screen reader exactly while it is selected.
 TEST_F(ScreenReader, OptionButtonsReportTheirCheckedStateAsItChanges) {
     ChooseFormula("Bytes", 1);
-    QRadioButton* const options[] = {form.optForm[1], form.optForm[2], form.optCalc1,
-                                     form.optCalc2};
+    QRadioButton* const options[] = {ui.optForm[1], ui.optForm[2], ui.optCalc1, ui.optCalc2};
     const struct {
         QRadioButton* clicked;
         std::vector<const QRadioButton*> checked;
     } clicks[] = {
-        {form.optCalc1, {form.optForm[1], form.optCalc1}},
-        {form.optCalc2, {form.optForm[1], form.optCalc2}},
-        {form.optForm[2], {form.optForm[2]}},
+        {ui.optCalc1, {ui.optForm[1], ui.optCalc1}},
+        {ui.optCalc2, {ui.optForm[1], ui.optCalc2}},
+        {ui.optForm[2], {ui.optForm[2]}},
     };
     for (const auto& click : clicks) {
         SCOPED_TRACE(click.clicked->objectName().toStdString());
@@ -131,13 +130,13 @@ TEST_F(ScreenReader, ControlsAreReadWholeByTheNamesTheWindowShows) {
         const auto labels = Accessible(control)->relations(QAccessible::Label);
         return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
     };
-    EXPECT_EQ(labelledBy(form.Combo1), u"Area of conversion"_s);
-    EXPECT_EQ(labelledBy(form.lblCalc3), u"KiloBytes:"_s);
-    EXPECT_EQ(labelledBy(form.optCalc2), u""_s) << "its label is no group's title";
-    EXPECT_EQ(Accessible(form.lblCalcFrm1)->text(QAccessible::Name), u"(bytes) / 1024"_s);
-    EXPECT_EQ(Accessible(form.lblCalcFrm2)->text(QAccessible::Name), u""_s) << "beneath txtCalc1";
+    EXPECT_EQ(labelledBy(ui.Combo1), u"Area of conversion"_s);
+    EXPECT_EQ(labelledBy(ui.lblCalc3), u"KiloBytes:"_s);
+    EXPECT_EQ(labelledBy(ui.optCalc2), u""_s) << "its label is no group's title";
+    EXPECT_EQ(Accessible(ui.lblCalcFrm1)->text(QAccessible::Name), u"(bytes) / 1024"_s);
+    EXPECT_EQ(Accessible(ui.lblCalcFrm2)->text(QAccessible::Name), u""_s) << "beneath txtCalc1";
 
-    for (QLineEdit* box : {form.txtCalc1, form.txtCalcDeci, form.Combo1->lineEdit()}) {
+    for (QLineEdit* box : {ui.txtCalc1, ui.txtCalcDeci, ui.Combo1->lineEdit()}) {
         SCOPED_TRACE(box->objectName().toStdString());
         QAccessibleTextInterface* const text = Accessible(box)->textInterface();
         ASSERT_NE(text, nullptr);

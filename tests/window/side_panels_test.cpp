@@ -18,15 +18,15 @@ namespace {
 using namespace Qt::StringLiterals;
 
 // The panel buttons in the order cmdAbout, cmdNew, cmdCalcu.
-constexpr std::array<QPushButton * Form1::*, 3> kPanelButtons{&Form1::cmdAbout, &Form1::cmdNew,
-                                                              &Form1::cmdCalcu};
+constexpr std::array<QPushButton * Form1Controls::*, 3> kPanelButtons{
+    &Form1Controls::cmdAbout, &Form1Controls::cmdNew, &Form1Controls::cmdCalcu};
 
 // Each open panel with the captions and enabled states of the panel buttons.
 struct PanelRow {
     const char* panel;
     Qt::Key key;  // the access key that opens it
-    QPushButton* Form1::*button;
-    QGroupBox* Form1::*frame;
+    QPushButton* Form1Controls::*button;
+    QGroupBox* Form1Controls::*frame;
     std::array<const char*, 3> captions;
     std::array<bool, 3> enabled;
     const char* focus;  // where opening it over the area box puts the focus: into the panel
@@ -34,9 +34,9 @@ struct PanelRow {
 // clang-format off
 constexpr PanelRow kPanels[] = {
     {"none", {}, nullptr, nullptr, {"&About", "&What's New", "Calc&ulator"}, {true, true, true}, nullptr},
-    {"About", Qt::Key_A, &Form1::cmdAbout, &Form1::frmAbout, {"Back", "&What's New", "Calc&ulator"}, {true, false, false}, "txtAbout"},
-    {"What's New", Qt::Key_W, &Form1::cmdNew, &Form1::frmNew, {"&About", "Back", "Calc&ulator"}, {false, true, false}, "txtNew"},
-    {"Calculator", Qt::Key_U, &Form1::cmdCalcu, &Form1::frmCalcu, {"&About", "&What's New", "Back"}, {false, false, true}, "txtDisplay"},
+    {"About", Qt::Key_A, &Form1Controls::cmdAbout, &Form1Controls::frmAbout, {"Back", "&What's New", "Calc&ulator"}, {true, false, false}, "txtAbout"},
+    {"What's New", Qt::Key_W, &Form1Controls::cmdNew, &Form1Controls::frmNew, {"&About", "Back", "Calc&ulator"}, {false, true, false}, "txtNew"},
+    {"Calculator", Qt::Key_U, &Form1Controls::cmdCalcu, &Form1Controls::frmCalcu, {"&About", "&What's New", "Back"}, {false, false, true}, "txtDisplay"},
 };
 // clang-format on
 const std::span<const PanelRow> kOpenPanels = std::span(kPanels).subspan(1);
@@ -53,15 +53,15 @@ class SidePanels : public FormTest {
 
     void ExpectPanelButtons(const PanelRow& row) const {
         for (std::size_t i = 0; i < kPanelButtons.size(); ++i) {
-            EXPECT_EQ((form.*kPanelButtons[i])->text(), QString::fromUtf8(row.captions[i])) << i;
-            EXPECT_EQ((form.*kPanelButtons[i])->isEnabled(), row.enabled[i]) << i;
+            EXPECT_EQ((ui.*kPanelButtons[i])->text(), QString::fromUtf8(row.captions[i])) << i;
+            EXPECT_EQ((ui.*kPanelButtons[i])->isEnabled(), row.enabled[i]) << i;
         }
     }
 
     // The control holding the focus, a combo box's field counted as the combo box.
     QString FocusName() const {
         QWidget* focus = QApplication::focusWidget();
-        return focus == form.Combo1->lineEdit() ? form.Combo1->objectName() : focus->objectName();
+        return focus == ui.Combo1->lineEdit() ? ui.Combo1->objectName() : focus->objectName();
     }
 };
 
@@ -70,24 +70,24 @@ TEST_F(SidePanels, EachPanelOpensByItsKeyLocksOutTheOthersAndClosesWithBack) {
     for (const PanelRow& row : kOpenPanels) {
         SCOPED_TRACE(row.panel);
         ExpectPanelButtons(kPanels[0]);
-        form.Combo1->setFocus();  // not on a button the panel will disable
+        ui.Combo1->setFocus();  // not on a button the panel will disable
 
-        ASSERT_TRUE(AccessKey(row.key, form.*row.button));
-        EXPECT_TRUE((form.*row.frame)->isVisible());
+        ASSERT_TRUE(AccessKey(row.key, ui.*row.button));
+        EXPECT_TRUE((ui.*row.frame)->isVisible());
         ExpectPanelButtons(row);
         EXPECT_EQ(FocusName(), QString::fromUtf8(row.focus));
         // Select lies hidden beneath the panel; the other panels are locked out.
-        EXPECT_FALSE(AccessKey(Qt::Key_S, form.cmdSelect));
+        EXPECT_FALSE(AccessKey(Qt::Key_S, ui.cmdSelect));
         for (const PanelRow& other : kOpenPanels) {
             if (&other != &row) {
-                EXPECT_FALSE(AccessKey(other.key, form.*other.button));
+                EXPECT_FALSE(AccessKey(other.key, ui.*other.button));
             }
         }
-        EXPECT_TRUE(AccessKey(Qt::Key_E, form.cmdExit));
+        EXPECT_TRUE(AccessKey(Qt::Key_E, ui.cmdExit));
         EXPECT_EQ(platform.quits, ++quits);
 
-        Click(form.*row.button);
-        EXPECT_TRUE((form.*row.frame)->isHidden());
+        Click(ui.*row.button);
+        EXPECT_TRUE((ui.*row.frame)->isHidden());
     }
     ExpectPanelButtons(kPanels[0]);
     // The window's close button or the window manager's keystroke: the program ends as by
@@ -101,33 +101,33 @@ TEST_F(SidePanels, EachPanelOpensByItsKeyLocksOutTheOthersAndClosesWithBack) {
 // hidden frames' contents and the calculator alone; Convert stays usable above them.
 TEST_F(SidePanels, ClearAllResetsTheStepsBeneathAnyOpenPanel) {
     const auto contents = [this] {
-        return QStringList{form.optCalc1->text(), form.txtCalc1->text(), form.lblCalc3->text(),
-                           form.lblCalcFrm1->text(), form.txtDisplay->text()};
+        return QStringList{ui.optCalc1->text(), ui.txtCalc1->text(), ui.lblCalc3->text(),
+                           ui.lblCalcFrm1->text(), ui.txtDisplay->text()};
     };
     for (const PanelRow& row : kPanels) {
         SCOPED_TRACE(row.panel);
         Convert("Bytes", 1, true, "1000");
-        if (row.button != nullptr) Click(form.*row.button);
+        if (row.button != nullptr) Click(ui.*row.button);
         Type("12");  // into the calculator's display; a focused button takes no characters
-        EXPECT_TRUE(AccessKey(Qt::Key_V, form.cmdByteConvert));
+        EXPECT_TRUE(AccessKey(Qt::Key_V, ui.cmdByteConvert));
         const QStringList before = contents();
         ASSERT_EQ(before[2], u"0.98"_s);
 
         const QString focus = FocusName();
-        ASSERT_TRUE(AccessKey(Qt::Key_C, form.cmdClearAll));
+        ASSERT_TRUE(AccessKey(Qt::Key_C, ui.cmdClearAll));
         // The area box gets the focus only where the user can see it.
         EXPECT_EQ(FocusName(), row.button == nullptr ? u"Combo1"_s : focus);
-        EXPECT_EQ(form.Combo1->currentText(), u"Choose and click Select"_s);
-        EXPECT_EQ(form.Combo1->currentIndex(), -1);
-        EXPECT_TRUE(form.frmChoose->isHidden());
-        EXPECT_TRUE(form.frmCalc->isHidden());
-        EXPECT_FALSE(form.cmdByteConvert->isEnabled());
-        EXPECT_TRUE(form.optForm[1]->isChecked());
+        EXPECT_EQ(ui.Combo1->currentText(), u"Choose and click Select"_s);
+        EXPECT_EQ(ui.Combo1->currentIndex(), -1);
+        EXPECT_TRUE(ui.frmChoose->isHidden());
+        EXPECT_TRUE(ui.frmCalc->isHidden());
+        EXPECT_FALSE(ui.cmdByteConvert->isEnabled());
+        EXPECT_TRUE(ui.optForm[1]->isChecked());
         EXPECT_EQ(contents(), before);
         ExpectPanelButtons(row);
-        if (row.button != nullptr) Click(form.*row.button);
-        EXPECT_TRUE(form.frmOption->isVisible());
-        EXPECT_FALSE(form.frmChoose->isVisible());
+        if (row.button != nullptr) Click(ui.*row.button);
+        EXPECT_TRUE(ui.frmOption->isVisible());
+        EXPECT_FALSE(ui.frmChoose->isVisible());
     }
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -136,13 +136,13 @@ TEST_F(SidePanels, ClearAllResetsTheStepsBeneathAnyOpenPanel) {
 // then reaches a control the user cannot see.
 TEST_F(SidePanels, KeysTypedUnderAnOpenPanelNeverReachACoveredControl) {
     Convert("Bytes", 1, true, "1000");
-    const QWidget* const covered[] = {form.Combo1->lineEdit(), form.cmdSelect,  form.optForm[1],
-                                      form.optForm[2],         form.optCalc1,   form.optCalc2,
-                                      form.txtCalc1,           form.txtCalcDeci};
+    const QWidget* const covered[] = {ui.Combo1->lineEdit(), ui.cmdSelect,  ui.optForm[1],
+                                      ui.optForm[2],         ui.optCalc1,   ui.optCalc2,
+                                      ui.txtCalc1,           ui.txtCalcDeci};
     const auto steps = [this] {
-        QStringList state{form.Combo1->currentText(), form.txtCalc1->text(),
-                          form.txtCalcDeci->text(), form.lblCalc3->text()};
-        for (const QRadioButton* option : {form.optForm[1], form.optForm[2], form.optCalc1})
+        QStringList state{ui.Combo1->currentText(), ui.txtCalc1->text(), ui.txtCalcDeci->text(),
+                          ui.lblCalc3->text()};
+        for (const QRadioButton* option : {ui.optForm[1], ui.optForm[2], ui.optCalc1})
             state.append(option->isChecked() ? u"checked"_s : u"-"_s);
         return state;
     };
@@ -151,13 +151,13 @@ TEST_F(SidePanels, KeysTypedUnderAnOpenPanelNeverReachACoveredControl) {
         for (const QWidget* control : covered) {
             SCOPED_TRACE(row.panel + (" over " + control->objectName().toStdString()));
             const_cast<QWidget*>(control)->setFocus();
-            ASSERT_TRUE(AccessKey(row.key, form.*row.button));
+            ASSERT_TRUE(AccessKey(row.key, ui.*row.button));
             EXPECT_EQ(FocusName(), QString::fromUtf8(row.focus));
             Type("9 ");
             for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Down, Qt::Key_Up})
                 Press(key);
             EXPECT_EQ(steps(), before);
-            Click(form.*row.button);
+            Click(ui.*row.button);
         }
     }
 }
@@ -166,21 +166,21 @@ TEST_F(SidePanels, KeysTypedUnderAnOpenPanelNeverReachACoveredControl) {
 TEST_F(SidePanels, PanelTextsScrollAndCopyWithNothingCutOff) {
     for (const PanelRow& row : kOpenPanels.first(2)) {
         SCOPED_TRACE(row.panel);
-        Click(form.*row.button);
-        auto* const box = (form.*row.frame)->findChild<QPlainTextEdit*>();
+        Click(ui.*row.button);
+        auto* const box = (ui.*row.frame)->findChild<QPlainTextEdit*>();
         Click(box);
         EXPECT_EQ(box->horizontalScrollBar()->maximum(), 0) << "lines wrap at the box's edge";
         QTextCursor lastLine(box->document()->lastBlock().previous());
         const auto lastLineShown = [&] {
             return box->cursorRect(lastLine).bottom() <= box->viewport()->height();
         };
-        EXPECT_EQ(lastLineShown(), box == form.txtAbout) << "About is whole; What's New scrolls";
+        EXPECT_EQ(lastLineShown(), box == ui.txtAbout) << "About is whole; What's New scrolls";
         Press(Qt::Key_End, Qt::ControlModifier);
         EXPECT_TRUE(lastLineShown());
         Press(Qt::Key_A, Qt::ControlModifier);
         Press(Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(), box->toPlainText());
-        Click(form.*row.button);
+        Click(ui.*row.button);
     }
 }
 
@@ -193,7 +193,7 @@ TEST_F(SidePanels, TabFollowsTheTabIndexesPastHiddenAndCoveredControls) {
         {"forward chosen",
          [this] {
              ChooseFormula("Bytes", 1);
-             Click(form.optCalc1);
+             Click(ui.optCalc1);
          },
          {u"optCalc1"_s, u"optCalc2"_s, u"optForm1"_s, u"optForm2"_s, u"optForm3"_s,
           u"txtCalcDeci"_s, u"Combo1"_s, u"cmdSelect"_s, u"cmdByteConvert"_s, u"cmdClearAll"_s,
@@ -201,11 +201,11 @@ TEST_F(SidePanels, TabFollowsTheTabIndexesPastHiddenAndCoveredControls) {
         {"after Convert: its result follows it",
          [this] {
              Convert("Bytes", 1, true, "1000");
-             form.cmdByteConvert->setFocus();
+             ui.cmdByteConvert->setFocus();
          },
          {u"lblCalc3"_s, u"cmdClearAll"_s}},
         {"About open over the steps",
-         [this] { Click(form.cmdAbout); },
+         [this] { Click(ui.cmdAbout); },
          {u"txtAbout"_s, u"cmdByteConvert"_s, u"cmdClearAll"_s, u"cmdExit"_s, u"cmdAbout"_s}},
     };
     for (const auto& c : cases) {
@@ -229,17 +229,17 @@ TEST_F(SidePanels, ScreenReadersHearEachControlAsTheWindowShowsIt) {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     };
     ChooseFormula("Temperature", 1);
-    Click(form.optCalc1);
+    Click(ui.optCalc1);
     const std::pair<QWidget*, const char*> cases[] = {
-        {form.txtCalc1, "Enter C°"}, {form.optCalc1, "C° -> F°"}, {form.optCalc2, "F° -> C°"},
-        {form.lblCalc2, "F°:"},      {form.lblCalc3, ""},         {form.lblCalcFrm1, ""},
+        {ui.txtCalc1, "Enter C°"}, {ui.optCalc1, "C° -> F°"}, {ui.optCalc2, "F° -> C°"},
+        {ui.lblCalc2, "F°:"},      {ui.lblCalc3, ""},         {ui.lblCalcFrm1, ""},
     };
     for (const auto& [control, expected] : cases)
         EXPECT_EQ(name(control), QString::fromUtf8(expected))
             << control->objectName().toStdString();
-    Click(form.optCalc2);
-    EXPECT_EQ(name(form.txtCalc2), u"Enter F°"_s) << "kept current as the prompt changes";
-    EXPECT_EQ(name(form.lblCalc2), u""_s) << "hidden now";
+    Click(ui.optCalc2);
+    EXPECT_EQ(name(ui.txtCalc2), u"Enter F°"_s) << "kept current as the prompt changes";
+    EXPECT_EQ(name(ui.lblCalc2), u""_s) << "hidden now";
 }
 
 }  // namespace

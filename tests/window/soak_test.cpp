@@ -166,8 +166,7 @@ class Soak : public FormTest {
     }
 
     bool PanelHasFocus() const {
-        return form.frmCalcu->isVisible() &&
-               form.frmCalcu->isAncestorOf(QApplication::focusWidget());
+        return ui.frmCalcu->isVisible() && ui.frmCalcu->isAncestorOf(QApplication::focusWidget());
     }
 
     std::vector<Kind> Kinds() {
@@ -180,56 +179,56 @@ class Soak : public FormTest {
              }},
             {"click reverse label", 2,
              [this] {
-                 if (form.lblOptCalc2->isVisible()) Click(form.lblOptCalc2);
+                 if (ui.lblOptCalc2->isVisible()) Click(ui.lblOptCalc2);
              }},
             {"move key", 6, [this] { Press(Pick(kMoveKeys)); }},
             // Straight to a direction of some formula, so the boxes of step 3 see their share.
             {"choose direction", 6,
              [this] {
-                 for (QPushButton* back : {form.cmdCalcu, form.cmdNew, form.cmdAbout}) {
+                 for (QPushButton* back : {ui.cmdCalcu, ui.cmdNew, ui.cmdAbout}) {
                      if (back->text() == u"Back"_s) Click(back);
                  }
                  const int area = std::uniform_int_distribution(0, 7)(m_random);
-                 Enter(form.Combo1->lineEdit(), form.Combo1->itemText(area));
-                 Click(form.cmdSelect);
+                 Enter(ui.Combo1->lineEdit(), ui.Combo1->itemText(area));
+                 Click(ui.cmdSelect);
                  if (const auto options = Usable<QRadioButton>(); !options.empty())
                      Click(Pick(options));
-                 if (form.optCalc1->isVisible()) Click(Chance(50) ? form.optCalc1 : form.optCalc2);
+                 if (ui.optCalc1->isVisible()) Click(Chance(50) ? ui.optCalc1 : ui.optCalc2);
                  if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
                      Enter(box, Chance(5) ? MegabyteOfDigits() : Pick(kAmounts));
                  }
              }},
             {"convert", 6,
              [this] {
-                 if (form.cmdByteConvert->isVisible() && form.cmdByteConvert->isEnabled())
-                     Click(form.cmdByteConvert);
+                 if (ui.cmdByteConvert->isVisible() && ui.cmdByteConvert->isEnabled())
+                     Click(ui.cmdByteConvert);
              }},
             {"access key", 1, [this] { AccessKey(Pick(kAccessKeys)); }},
             {"area item", 6,
              [this] {
-                 form.Combo1->setFocus();
+                 ui.Combo1->setFocus();
                  Press(Chance(50) ? Qt::Key_Down : Qt::Key_Up);
              }},
             {"area text", 4,
              [this] {
-                 const QString text = Chance(70) ? Pick(kAmounts) : form.Combo1->itemText(3);
-                 Enter(form.Combo1->lineEdit(), text);
+                 const QString text = Chance(70) ? Pick(kAmounts) : ui.Combo1->itemText(3);
+                 Enter(ui.Combo1->lineEdit(), text);
              }},
             {"amount", 10,
              [this] {
-                 for (QLineEdit* box : {form.txtCalc1, form.txtCalc2}) {
+                 for (QLineEdit* box : {ui.txtCalc1, ui.txtCalc2}) {
                      if (box->isVisible())
                          Enter(box, Chance(1) ? MegabyteOfDigits() : Pick(kAmounts));
                  }
              }},
             {"decimal places", 4,
              [this] {
-                 if (form.txtCalcDeci->isVisible()) Enter(form.txtCalcDeci, Pick(kPlaces));
+                 if (ui.txtCalcDeci->isVisible()) Enter(ui.txtCalcDeci, Pick(kPlaces));
              }},
             {"calculator key", 25,
              [this] {
                  const SoakKey& key = Pick(kCalculatorKeys);
-                 if (form.frmCalcu->isVisible() && Chance(30)) form.txtDisplay->setFocus();
+                 if (ui.frmCalcu->isVisible() && Chance(30)) ui.txtDisplay->setFocus();
                  m_equals = key.equals && PanelHasFocus();
                  QWidget* focus = QApplication::focusWidget();
                  if (focus != nullptr) {
@@ -248,9 +247,9 @@ class Soak : public FormTest {
             QGroupBox* panel;
             QPushButton* button;
             const char* closed;
-        } panels[] = {{form.frmAbout, form.cmdAbout, "&About"},
-                      {form.frmNew, form.cmdNew, "&What's New"},
-                      {form.frmCalcu, form.cmdCalcu, "Calc&ulator"}};
+        } panels[] = {{ui.frmAbout, ui.cmdAbout, "&About"},
+                      {ui.frmNew, ui.cmdNew, "&What's New"},
+                      {ui.frmCalcu, ui.cmdCalcu, "Calc&ulator"}};
         int open = 0;
         for (const auto& p : panels) {
             const bool shown = !p.panel->isHidden();
@@ -264,19 +263,19 @@ class Soak : public FormTest {
                 << p.button->objectName().toStdString();
         }
 
-        ASSERT_TRUE(!form.frmChoose->isHidden() || form.frmCalc->isHidden());
-        ASSERT_TRUE(form.frmChoose->isHidden() || m_selected) << "step 2 only after a Select";
-        if (!form.frmCalc->isHidden()) {
+        ASSERT_TRUE(!ui.frmChoose->isHidden() || ui.frmCalc->isHidden());
+        ASSERT_TRUE(ui.frmChoose->isHidden() || m_selected) << "step 2 only after a Select";
+        if (!ui.frmCalc->isHidden()) {
             int formulas = 0;
             for (std::size_t n = 1; n <= 8; ++n)
-                formulas += form.optForm[n]->isChecked() ? 1 : 0;
+                formulas += ui.optForm[n]->isChecked() ? 1 : 0;
             ASSERT_EQ(formulas, 1) << "step 3 only with a formula selected";
         }
-        if (form.cmdByteConvert->isEnabled()) {
-            ASSERT_TRUE(form.optCalc1->isChecked() || form.optCalc2->isChecked());
+        if (ui.cmdByteConvert->isEnabled()) {
+            ASSERT_TRUE(ui.optCalc1->isChecked() || ui.optCalc2->isChecked());
         }
 
-        const QString display = form.txtDisplay->text();
+        const QString display = ui.txtDisplay->text();
         ASSERT_LE(display.size(), 12);
         for (std::size_t i = m_errorsSeen; i < platform.errors.size(); ++i) {
             ASSERT_TRUE(std::set<int>({5, 6, 11, 13}).contains(platform.errors[i]))
@@ -312,8 +311,8 @@ TEST_F(Soak, EveryStateKeepsTheInvariants) {
     m_random.seed(seed);
 
     // Select and Clear All reached by any route: a click, an access key, Enter on the button.
-    QObject::connect(form.cmdSelect, &QPushButton::clicked, [this] { m_selected = true; });
-    QObject::connect(form.cmdClearAll, &QPushButton::clicked, [this] { m_selected = false; });
+    QObject::connect(ui.cmdSelect, &QPushButton::clicked, [this] { m_selected = true; });
+    QObject::connect(ui.cmdClearAll, &QPushButton::clicked, [this] { m_selected = false; });
 
     std::vector<Kind> kinds = Kinds();
     std::vector<int> weights;

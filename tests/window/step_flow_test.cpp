@@ -17,35 +17,35 @@ using Widgets = std::initializer_list<QWidget*>;
 class StepFlow : public FormTest {
   protected:
     void ExpectSteps(bool chooseShown, bool calcShown, bool convertEnabled) const {
-        EXPECT_EQ(form.frmChoose->isVisible(), chooseShown);
-        EXPECT_EQ(form.frmCalc->isVisible(), calcShown);
-        EXPECT_EQ(form.cmdByteConvert->isEnabled(), convertEnabled);
+        EXPECT_EQ(ui.frmChoose->isVisible(), chooseShown);
+        EXPECT_EQ(ui.frmCalc->isVisible(), calcShown);
+        EXPECT_EQ(ui.cmdByteConvert->isEnabled(), convertEnabled);
     }
     int SelectedFormulaButtons() const {
         int selected = 0;
         for (std::size_t n = 1; n <= 8; ++n)
-            selected += form.optForm[n]->isChecked() ? 1 : 0;
+            selected += ui.optForm[n]->isChecked() ? 1 : 0;
         return selected;
     }
 
     // Formula chosen: the two direction buttons and nothing else of step 3, all emptied.
     void ExpectFormulaChosen(const char* forwardCaption, const char* reverseCaption) const {
         ExpectSteps(true, true, false);
-        EXPECT_EQ(form.optCalc1->text(), ToQString(forwardCaption));
-        EXPECT_EQ(form.lblOptCalc2->text(), ToQString(reverseCaption));
-        EXPECT_FALSE(form.optCalc1->isChecked());
-        EXPECT_FALSE(form.optCalc2->isChecked());
-        for (QWidget* control : Widgets{form.lblCalc1, form.txtCalc1, form.lblCalc2, form.lblCalc3,
-                                        form.lblCalc4, form.txtCalc2, form.lblCalc5, form.lblCalc6,
-                                        form.lblCalcDeci, form.txtCalcDeci}) {
+        EXPECT_EQ(ui.optCalc1->text(), ToQString(forwardCaption));
+        EXPECT_EQ(ui.lblOptCalc2->text(), ToQString(reverseCaption));
+        EXPECT_FALSE(ui.optCalc1->isChecked());
+        EXPECT_FALSE(ui.optCalc2->isChecked());
+        for (QWidget* control :
+             Widgets{ui.lblCalc1, ui.txtCalc1, ui.lblCalc2, ui.lblCalc3, ui.lblCalc4, ui.txtCalc2,
+                     ui.lblCalc5, ui.lblCalc6, ui.lblCalcDeci, ui.txtCalcDeci}) {
             EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
         }
-        EXPECT_EQ(Text(form.txtCalc1), "");
-        EXPECT_EQ(Text(form.txtCalc2), "");
-        EXPECT_EQ(Caption(form.lblCalc3), "");
-        EXPECT_EQ(Caption(form.lblCalc6), "");
-        EXPECT_EQ(Caption(form.lblCalcFrm1), "");
-        EXPECT_EQ(Caption(form.lblCalcFrm2), "");
+        EXPECT_EQ(Text(ui.txtCalc1), "");
+        EXPECT_EQ(Text(ui.txtCalc2), "");
+        EXPECT_EQ(Caption(ui.lblCalc3), "");
+        EXPECT_EQ(Caption(ui.lblCalc6), "");
+        EXPECT_EQ(Caption(ui.lblCalcFrm1), "");
+        EXPECT_EQ(Caption(ui.lblCalcFrm2), "");
     }
 
     // A chosen direction: its column shown with the catalog's prompt and result label, an
@@ -53,13 +53,13 @@ class StepFlow : public FormTest {
     void ExpectDirectionChosen(bool forward, std::string_view prompt,
                                std::string_view resultLabel) const {
         ExpectSteps(true, true, true);
-        EXPECT_EQ(form.optCalc1->isChecked(), forward);
-        EXPECT_EQ(form.optCalc2->isChecked(), !forward);
-        QLabel* const shownPrompt = forward ? form.lblCalc1 : form.lblCalc4;
-        QLabel* const shownResultLabel = forward ? form.lblCalc2 : form.lblCalc5;
-        QLabel* const shownResult = forward ? form.lblCalc3 : form.lblCalc6;
-        QLabel* const hiddenPrompt = forward ? form.lblCalc4 : form.lblCalc1;
-        QLabel* const hiddenResult = forward ? form.lblCalc6 : form.lblCalc3;
+        EXPECT_EQ(ui.optCalc1->isChecked(), forward);
+        EXPECT_EQ(ui.optCalc2->isChecked(), !forward);
+        QLabel* const shownPrompt = forward ? ui.lblCalc1 : ui.lblCalc4;
+        QLabel* const shownResultLabel = forward ? ui.lblCalc2 : ui.lblCalc5;
+        QLabel* const shownResult = forward ? ui.lblCalc3 : ui.lblCalc6;
+        QLabel* const hiddenPrompt = forward ? ui.lblCalc4 : ui.lblCalc1;
+        QLabel* const hiddenResult = forward ? ui.lblCalc6 : ui.lblCalc3;
         QLineEdit* const amount = AmountBox(forward);
         QLineEdit* const otherAmount = AmountBox(!forward);
         for (QWidget* shown : Widgets{shownPrompt, amount, shownResultLabel, shownResult}) {
@@ -73,14 +73,14 @@ class StepFlow : public FormTest {
         EXPECT_EQ(Text(amount), "");
         EXPECT_EQ(QApplication::focusWidget(), amount);
         EXPECT_EQ(Text(otherAmount), "0");
-        EXPECT_EQ(Caption(form.lblCalc3), "");
-        EXPECT_EQ(Caption(form.lblCalc6), "");
-        EXPECT_EQ(Text(form.txtCalcDeci), "2");
-        EXPECT_TRUE(form.txtCalcDeci->isVisible());
-        EXPECT_TRUE(form.lblCalcDeci->isVisible());
+        EXPECT_EQ(Caption(ui.lblCalc3), "");
+        EXPECT_EQ(Caption(ui.lblCalc6), "");
+        EXPECT_EQ(Text(ui.txtCalcDeci), "2");
+        EXPECT_TRUE(ui.txtCalcDeci->isVisible());
+        EXPECT_TRUE(ui.lblCalcDeci->isVisible());
         // 360 / 1560 twips under the left column, 2640 / 3840 under the right one.
-        EXPECT_EQ(form.lblCalcDeci->x(), forward ? 24 : 176);
-        EXPECT_EQ(form.txtCalcDeci->x(), forward ? 104 : 256);
+        EXPECT_EQ(ui.lblCalcDeci->x(), forward ? 24 : 176);
+        EXPECT_EQ(ui.txtCalcDeci->x(), forward ? 104 : 256);
     }
 };
 
@@ -97,11 +97,11 @@ TEST_F(StepFlow, SelectWithATextNamingNoAreaShowsStepTwoWithoutButtons) {
     for (const std::string& text : texts) {
         SCOPED_TRACE(text);
         if (!text.empty()) TypeArea(text);
-        EXPECT_EQ(Text(form.Combo1), text.empty() ? "Choose and click Select" : text);
-        Click(form.cmdSelect);
+        EXPECT_EQ(Text(ui.Combo1), text.empty() ? "Choose and click Select" : text);
+        Click(ui.cmdSelect);
         ExpectSteps(true, false, false);
         for (std::size_t n = 1; n <= 8; ++n)
-            EXPECT_TRUE(form.optForm[n]->isHidden()) << n;
+            EXPECT_TRUE(ui.optForm[n]->isHidden()) << n;
     }
 }
 
@@ -121,16 +121,16 @@ TEST_F(StepFlow, SelectShowsTheAreasFormulaButtonsNoneSelected) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.area);
-        if (form.optForm[1]->isVisible()) Click(form.optForm[1]);  // a formula chosen before
+        if (ui.optForm[1]->isVisible()) Click(ui.optForm[1]);  // a formula chosen before
         SelectArea(c.area);
         ExpectSteps(true, false, false);
         EXPECT_EQ(SelectedFormulaButtons(), 0);
         const auto formulas = conversion::FindArea(c.area)->formulas;
         ASSERT_EQ(formulas.size(), c.buttons);
         for (std::size_t n = 1; n <= 8; ++n) {
-            EXPECT_EQ(form.optForm[n]->isVisible(), n <= c.buttons) << n;
+            EXPECT_EQ(ui.optForm[n]->isVisible(), n <= c.buttons) << n;
             if (n <= c.buttons) {
-                EXPECT_EQ(form.optForm[n]->text(), ToQString(formulas[n - 1].caption));
+                EXPECT_EQ(ui.optForm[n]->text(), ToQString(formulas[n - 1].caption));
             }
         }
     }
@@ -138,23 +138,23 @@ TEST_F(StepFlow, SelectShowsTheAreasFormulaButtonsNoneSelected) {
 
 TEST_F(StepFlow, AnAreaChosenFromTheListIsTheTextSelectReads) {
     // A closed list steps through its items with the arrow keys.
-    Click(form.Combo1->lineEdit());
+    Click(ui.Combo1->lineEdit());
     Press(Qt::Key_Down);
-    EXPECT_EQ(Text(form.Combo1), "Bytes");
-    Click(form.cmdSelect);
-    EXPECT_EQ(Caption(form.optForm[3]), "MegaBytes <=> GigaBytes");
+    EXPECT_EQ(Text(ui.Combo1), "Bytes");
+    Click(ui.cmdSelect);
+    EXPECT_EQ(Caption(ui.optForm[3]), "MegaBytes <=> GigaBytes");
 
     // The open list: the fifth item is chosen with Return.
-    Click(form.Combo1->lineEdit());
+    Click(ui.Combo1->lineEdit());
     Press(Qt::Key_Down, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Combo1->view()->window()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(ui.Combo1->view()->window()));
     for (int i = 0; i < 4; ++i)
         Press(Qt::Key_Down);
     Press(Qt::Key_Return);
-    EXPECT_EQ(Text(form.Combo1), "Temperature");
-    Click(form.cmdSelect);
-    EXPECT_EQ(Caption(form.optForm[1]), "C° <=> F°");
-    EXPECT_TRUE(form.optForm[2]->isHidden());
+    EXPECT_EQ(Text(ui.Combo1), "Temperature");
+    Click(ui.cmdSelect);
+    EXPECT_EQ(Caption(ui.optForm[1]), "C° <=> F°");
+    EXPECT_TRUE(ui.optForm[2]->isHidden());
 }
 
 TEST_F(StepFlow, FormulaClickFromEveryStateShowsOnlyTheDirectionButtons) {
@@ -167,27 +167,27 @@ TEST_F(StepFlow, FormulaClickFromEveryStateShowsOnlyTheDirectionButtons) {
         {"forward chosen, the selected button clicked again",
          [this] {
              ChooseFormula("Bytes", 2);
-             Click(form.optCalc1);
+             Click(ui.optCalc1);
              Type("7");
          }},
         {"forward chosen after a conversion",
          [this] {
              Convert("Bytes", 1, true, "1000");
-             TypeInto(form.txtCalcDeci, "5");
+             TypeInto(ui.txtCalcDeci, "5");
          }},
         {"reverse chosen after a conversion",
          [this] {
              Convert("Bytes", 3, false, "1000");
-             TypeInto(form.txtCalcDeci, "5");
+             TypeInto(ui.txtCalcDeci, "5");
          }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.from);
         c.reach();
-        const QString decimalPlaces = form.txtCalcDeci->text();
-        Click(form.optForm[2]);
+        const QString decimalPlaces = ui.txtCalcDeci->text();
+        Click(ui.optForm[2]);
         ExpectFormulaChosen("KiloBytes -> MegaBytes", "MegaBytes -> KiloBytes");
-        EXPECT_EQ(form.txtCalcDeci->text(), decimalPlaces);  // until a direction is chosen
+        EXPECT_EQ(ui.txtCalcDeci->text(), decimalPlaces);  // until a direction is chosen
         EXPECT_TRUE(platform.errors.empty());
     }
 }
@@ -212,17 +212,17 @@ TEST_F(StepFlow, DirectionClickFromEveryStateChoosesThatDirection) {
         if (c.from != From::Formula) {
             Click(Direction(c.from == From::Forward));
             Type("12");
-            TypeInto(form.txtCalcDeci, "5");
+            TypeInto(ui.txtCalcDeci, "5");
         }
         switch (c.via) {
             case Via::OptCalc1:
-                Click(form.optCalc1);
+                Click(ui.optCalc1);
                 break;
             case Via::OptCalc2:
-                Click(form.optCalc2);
+                Click(ui.optCalc2);
                 break;
             case Via::Label:
-                Click(form.lblOptCalc2);
+                Click(ui.lblOptCalc2);
                 break;
         }
         const bool forward = c.via == Via::OptCalc1;
@@ -236,29 +236,29 @@ TEST_F(StepFlow, DirectionClickFromEveryStateChoosesThatDirection) {
 
 TEST_F(StepFlow, SelectFromAChosenDirectionLeavesConvertEnabledAndConvertThenChangesNothing) {
     Convert("Bytes", 1, true, "1000");
-    Click(form.optCalc1);
+    Click(ui.optCalc1);
     Type("2048");
     SelectArea("Bytes");
     ExpectSteps(true, false, true);
     EXPECT_EQ(SelectedFormulaButtons(), 0);
-    EXPECT_EQ(Caption(form.lblCalcFrm1), "");
+    EXPECT_EQ(Caption(ui.lblCalcFrm1), "");
 
-    const QStringList before = {form.lblCalc3->text(), form.lblCalc6->text(),
-                                form.lblCalcFrm1->text(), form.lblCalcFrm2->text()};
-    Click(form.cmdByteConvert);
-    EXPECT_EQ(QStringList({form.lblCalc3->text(), form.lblCalc6->text(), form.lblCalcFrm1->text(),
-                           form.lblCalcFrm2->text()}),
+    const QStringList before = {ui.lblCalc3->text(), ui.lblCalc6->text(), ui.lblCalcFrm1->text(),
+                                ui.lblCalcFrm2->text()};
+    Click(ui.cmdByteConvert);
+    EXPECT_EQ(QStringList({ui.lblCalc3->text(), ui.lblCalc6->text(), ui.lblCalcFrm1->text(),
+                           ui.lblCalcFrm2->text()}),
               before);
     EXPECT_TRUE(platform.errors.empty());
 }
 
 TEST_F(StepFlow, SwitchingDirectionAfterConvertUncoversTheOtherFormulaText) {
     Convert("Bytes", 1, true, "1000");
-    ASSERT_EQ(Caption(form.lblCalc3), "0.98");
-    Click(form.optCalc2);
-    EXPECT_EQ(Caption(form.lblCalcFrm1), "");
-    EXPECT_EQ(Caption(form.lblCalcFrm2), "(kbytes) × 1024");
-    EXPECT_EQ(form.frmCalc->childAt(form.lblCalcFrm2->geometry().center()), form.lblCalcFrm2);
+    ASSERT_EQ(Caption(ui.lblCalc3), "0.98");
+    Click(ui.optCalc2);
+    EXPECT_EQ(Caption(ui.lblCalcFrm1), "");
+    EXPECT_EQ(Caption(ui.lblCalcFrm2), "(kbytes) × 1024");
+    EXPECT_EQ(ui.frmCalc->childAt(ui.lblCalcFrm2->geometry().center()), ui.lblCalcFrm2);
 }
 
 // The arrow keys move through an option group and click each button they reach, also where
@@ -272,23 +272,23 @@ TEST_F(StepFlow, ArrowKeyInAnOptionGroupActsAsAClickOnTheButtonReached) {
         QRadioButton* reached;
         QWidget* focus;
     } cases[] = {
-        {form.optCalc1, true, Qt::Key_Right, form.optCalc2, form.txtCalc2},
-        {form.optCalc2, true, Qt::Key_Left, form.optCalc1, form.txtCalc1},
-        {form.optForm[1], true, Qt::Key_Down, form.optForm[2], form.optForm[2]},
-        {form.optCalc1, false, Qt::Key_Right, form.optCalc2, form.txtCalc2},
-        {form.optForm[1], false, Qt::Key_Down, form.optForm[2], form.optForm[2]},
+        {ui.optCalc1, true, Qt::Key_Right, ui.optCalc2, ui.txtCalc2},
+        {ui.optCalc2, true, Qt::Key_Left, ui.optCalc1, ui.txtCalc1},
+        {ui.optForm[1], true, Qt::Key_Down, ui.optForm[2], ui.optForm[2]},
+        {ui.optCalc1, false, Qt::Key_Right, ui.optCalc2, ui.txtCalc2},
+        {ui.optForm[1], false, Qt::Key_Down, ui.optForm[2], ui.optForm[2]},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reached->objectName().toStdString() + (c.chosen ? "" : ", none chosen"));
         ChooseFormula("Bytes", 1);
         if (c.chosen) Click(c.from);
-        if (!c.chosen && c.from->parentWidget() == form.frmChoose) Click(form.cmdSelect);
+        if (!c.chosen && c.from->parentWidget() == ui.frmChoose) Click(ui.cmdSelect);
         c.from->setFocus();
         Press(c.key);
         EXPECT_TRUE(c.reached->isChecked());
         EXPECT_EQ(QApplication::focusWidget(), c.focus);
     }
-    EXPECT_EQ(Caption(form.lblOptCalc2), "MegaBytes -> KiloBytes");
+    EXPECT_EQ(Caption(ui.lblOptCalc2), "MegaBytes -> KiloBytes");
 }
 
 }  // namespace

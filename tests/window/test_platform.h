@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "window/platform.h"
+#include "window/desktop/platform.h"
 
 namespace ombrelo::window {
 

@@ -16,13 +16,11 @@
 #include <QRadioButton>
 #include <QShortcutEvent>
 
-#include "window/control_ops.h"
-#include "window/event_filter.h"
-#include "window/form1.h"
-#include "window/form_table.h"
-
-// What a keyboard can reach. An open panel hides steps 1 to 3 beneath it, so Tab and the
-// access keys pass over them as over any hidden control.
+#include "window/form/form1_controls.h"
+#include "window/form/form_table.h"
+#include "window/handlers/control_ops.h"
+#include "window/handlers/keyboard_reach.h"
+#include "window/widgets/event_filter.h"
 
 namespace ombrelo::window {
 
@@ -72,14 +70,29 @@ class ArrowKeyFocusMend final : public QObject {
 
 }  // namespace
 
-bool Form1::IsCovered(const QWidget* control) const {
+KeyboardReach::KeyboardReach(QWidget& window, const Form1Controls& ui)
+    : m_window(window),
+      frmCalcu(ui.frmCalcu),
+      frmNew(ui.frmNew),
+      frmAbout(ui.frmAbout),
+      frmOption(ui.frmOption),
+      frmChoose(ui.frmChoose),
+      frmCalc(ui.frmCalc),
+      txtDisplay(ui.txtDisplay),
+      txtNew(ui.txtNew),
+      txtAbout(ui.txtAbout),
+      lblCalc3(ui.lblCalc3),
+      lblCalc6(ui.lblCalc6),
+      cmdByteConvert(ui.cmdByteConvert) {}
+
+bool KeyboardReach::IsCovered(const QWidget* control) const {
     if (frmCalcu->isHidden() && frmNew->isHidden() && frmAbout->isHidden()) return false;
     return std::ranges::any_of(
         std::initializer_list<const QWidget*>{frmOption, frmChoose, frmCalc},
         [control](const QWidget* step) { return step->isAncestorOf(control); });
 }
 
-void Form1::KeepFocusOutOfCover() {
+void KeyboardReach::KeepFocusOutOfCover() {
     const std::pair<const QGroupBox*, QWidget*> panels[] = {
         {frmCalcu, txtDisplay}, {frmNew, txtNew}, {frmAbout, txtAbout}};
     if (!IsCovered(QApplication::focusWidget())) return;
@@ -88,14 +101,14 @@ void Form1::KeepFocusOutOfCover() {
     }
 }
 
-void Form1::GuardKeyboardReach() {
+void KeyboardReach::GuardKeyboardReach() {
     std::vector<const ControlRow*> stops;
     for (const ControlRow& row : FormRows()) {
         if (row.tabIndex >= 0) stops.push_back(&row);
     }
     std::ranges::sort(stops, {}, &ControlRow::tabIndex);
     for (const ControlRow* row : stops) {
-        auto* control = findChild<QWidget*>(QString::fromStdString(ObjectName(*row)));
+        auto* control = m_window.findChild<QWidget*>(QString::fromStdString(ObjectName(*row)));
         if (control != nullptr && control->focusPolicy() != Qt::NoFocus)
             m_tabOrder.push_back(control);
     }
@@ -107,7 +120,7 @@ void Form1::GuardKeyboardReach() {
 
     // An access key clicks its button at once, as the desktop's own buttons do, where Qt would
     // first draw it pressed for 100 ms; beneath an open panel it clicks nothing.
-    auto* gate = new EventFilter(this, [this](QObject* watched, QEvent* event) {
+    auto* gate = new EventFilter(&m_window, [this](QObject* watched, QEvent* event) {
         if (event->type() != QEvent::Shortcut) return false;
         auto* button = static_cast<QAbstractButton*>(watched);
         if (IsCovered(button)) return true;
@@ -115,19 +128,18 @@ void Form1::GuardKeyboardReach() {
         button->click();
         return true;
     });
-    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+    for (QAbstractButton* button : m_window.findChildren<QAbstractButton*>())
         button->installEventFilter(gate);
 
-    auto* mend = new ArrowKeyFocusMend(this);
-    for (QRadioButton* option : findChildren<QRadioButton*>())
+    auto* mend = new ArrowKeyFocusMend(&m_window);
+    for (QRadioButton* option : m_window.findChildren<QRadioButton*>())
         mend->Watch(option);
 }
 
 // The next control in tab index order that is shown, enabled and not beneath an open panel.
-bool Form1::focusNextPrevChild(bool next) {
+bool KeyboardReach::FocusNextPrevChild(bool next) {
     const auto count = static_cast<std::ptrdiff_t>(m_tabOrder.size());
-    if (count == 0) return QWidget::focusNextPrevChild(next);
-    const QWidget* focus = focusWidget();
+    const QWidget* focus = m_window.focusWidget();
     const auto current = std::ranges::find_if(m_tabOrder, [focus](const QWidget* control) {
         return control == focus || control->isAncestorOf(focus);
     });
@@ -138,7 +150,7 @@ bool Form1::focusNextPrevChild(bool next) {
         QWidget* const control = m_tabOrder[static_cast<std::size_t>(at)];
         const auto* label = qobject_cast<const QLabel*>(control);
         if (label != nullptr && label->text().isEmpty()) continue;  // an empty result
-        if (control->isVisibleTo(this) && control->isEnabled() && !IsCovered(control)) {
+        if (control->isVisibleTo(&m_window) && control->isEnabled() && !IsCovered(control)) {
             control->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }

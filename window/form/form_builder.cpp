@@ -1,10 +1,10 @@
-#include "window/form_builder.h"
+#include "window/form/form_builder.h"
 
-#include "window/accessible_controls.h"
-#include "window/event_filter.h"
-#include "window/form_style.h"
-#include "window/number_label.h"
-#include "window/qt_text.h"
+#include "window/desktop/qt_text.h"
+#include "window/widgets/accessible_controls.h"
+#include "window/widgets/event_filter.h"
+#include "window/widgets/form_style.h"
+#include "window/widgets/number_label.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -236,31 +236,6 @@ void ChainTabOrder(std::span<const ControlRow> rows, const std::vector<QObject*>
 
 }  // namespace
 
-BuiltForm::BuiltForm(std::span<const ControlRow> rows, std::vector<QObject*> objects,
-                     std::vector<QButtonGroup*> groups)
-    : m_rows(rows), m_objects(std::move(objects)), m_groups(std::move(groups)) {}
-
-QObject* BuiltForm::Find(std::string_view name, int index) const {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].name == name && m_rows[i].index == index) return m_objects[i];
-    }
-    return nullptr;
-}
-
-QButtonGroup* BuiltForm::Group(std::string_view name) const {
-    for (QButtonGroup* group : m_groups) {
-        if (group->objectName() == ToQString(name)) return group;
-    }
-    Missing(name, -1);
-}
-
-void BuiltForm::Missing(std::string_view name, int index) {
-    std::string what = "the form has no control ";
-    what += name;
-    if (index >= 0) what += "(" + std::to_string(index) + ")";
-    throw std::logic_error(what);
-}
-
 void RegisterFontSubstitutes() {
     // The classic faces are not on a Linux desktop; these stand in for them, each list in
     // order of preference, falling back to the desktop's default sans.
@@ -276,7 +251,7 @@ void RegisterFontSubstitutes() {
     (void)registered;
 }
 
-BuiltForm BuildForm(QWidget& window, const WindowRow& design, std::span<const ControlRow> rows) {
+void BuildForm(QWidget& window, const WindowRow& design, std::span<const ControlRow> rows) {
     RegisterFontSubstitutes();
     RegisterAccessibleControls();
 
@@ -367,12 +342,21 @@ BuiltForm BuildForm(QWidget& window, const WindowRow& design, std::span<const Co
 
     Stack(rows, objects);
     ChainTabOrder(rows, objects);
-    BuiltForm form(rows, std::move(objects), std::move(groups));
     // A label names the control beside it for screen readers, by its caption as it changes.
+    const auto named = [&window](std::string_view name) {
+        auto* control = window.findChild<QWidget*>(ToQString(name));
+        if (control == nullptr)
+            throw std::logic_error("the form has no control " + std::string(name));
+        return control;
+    };
     for (const ControlRow& row : rows) {
-        if (!row.buddy.empty()) form.Get<QLabel>(row.name)->setBuddy(form.Get<QWidget>(row.buddy));
+        if (!row.buddy.empty()) {
+            auto* label = qobject_cast<QLabel*>(named(row.name));
+            if (label == nullptr)
+                throw std::logic_error("a buddy is given to a non-label " + std::string(row.name));
+            label->setBuddy(named(row.buddy));
+        }
     }
-    return form;
 }
 
 }  // namespace ombrelo::window

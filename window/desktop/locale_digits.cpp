@@ -1,8 +1,8 @@
-#include "window/locale_digits.h"
+#include "window/desktop/locale_digits.h"
 
 #include <QChar>
 
-#include "window/qt_text.h"
+#include "window/desktop/qt_text.h"
 
 namespace ombrelo::window {
 

@@ -13,7 +13,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "window/qt_text.h"
+#include "window/desktop/qt_text.h"
 
 namespace ombrelo::window {
 
@@ -71,6 +71,10 @@ inline void SetText(QComboBox* combo, std::string_view text) {
     combo->setCurrentIndex(combo->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive));
     combo->setEditText(value);
 }
+
+// The captions that carry a panel's state on its button.
+inline constexpr std::string_view kCalculatorCaption = "Calc&ulator";
+inline constexpr std::string_view kBackCaption = "Back";
 
 // Puts the caret after the last character.
 inline void CaretToEnd(QLineEdit* box) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "window/platform.h"
+#include "window/desktop/platform.h"
 
 namespace ombrelo::window {
 

@@ -4,16 +4,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "window/calculator_keys.h"
-#include "window/control_ops.h"
-#include "window/form1.h"
-
-// The calculator panel: opened and closed by its button in step 4 and by its two hide buttons,
-// and driven by keys while the focus is on the display or one of the panel's buttons.
+#include "window/form/form1_controls.h"
+#include "window/handlers/announcements.h"
+#include "window/handlers/calculator_keys.h"
+#include "window/handlers/calculator_panel.h"
+#include "window/handlers/control_ops.h"
 
 namespace ombrelo::window {
 
-void Form1::cmdCalcu_Click() {
+CalculatorPanel::CalculatorPanel(const Form1Controls& ui, Dispatcher& dispatcher,
+                                 const conversion::RegionalSettingsSource& regional,
+                                 Announcements& announcements)
+    : m_dispatcher(dispatcher),
+      m_regional(regional),
+      m_announcements(announcements),
+      cmdCalcu(ui.cmdCalcu),
+      frmCalcu(ui.frmCalcu),
+      txtDisplay(ui.txtDisplay),
+      cmdAbout(ui.cmdAbout),
+      cmdNew(ui.cmdNew),
+      m_displayBox(*ui.txtDisplay, dispatcher.platform(), regional) {}
+
+void CalculatorPanel::cmdCalcu_Click() {
     const std::string caption = Caption(cmdCalcu);
     if (caption == kCalculatorCaption) {
         Show(frmCalcu);
@@ -21,29 +33,29 @@ void Form1::cmdCalcu_Click() {
         Disable(cmdAbout);
         Disable(cmdNew);
         SetCaption(cmdCalcu, kBackCaption);
-        AnnouncePanel(frmCalcu);
+        m_announcements.AnnouncePanel(frmCalcu);
     } else if (caption == kBackCaption) {
         HideCalculatorPanel();
     }
 }
 
 // Store Answer: the display and the calculator's state stay as they are.
-void Form1::cmdCalcuHide1_Click() {
+void CalculatorPanel::cmdCalcuHide1_Click() {
     HideCalculatorPanel();
 }
 
 // Erase Answer: the display empties, but a pending operation still applies on reopening.
-void Form1::cmdCalcuHide2_Click() {
+void CalculatorPanel::cmdCalcuHide2_Click() {
     HideCalculatorPanel();
     SetText(txtDisplay, "");
 }
 
-void Form1::HideCalculatorPanel() {
+void CalculatorPanel::HideCalculatorPanel() {
     ClosePanel(cmdCalcu, kCalculatorCaption, frmCalcu, {cmdAbout, cmdNew});
-    AnnouncePanel(frmCalcu);
+    m_announcements.AnnouncePanel(frmCalcu);
 }
 
-void Form1::txtDisplay_KeyPress(char32_t& KeyAscii) {
+void CalculatorPanel::txtDisplay_KeyPress(char32_t& KeyAscii) {
     const char32_t key = KeyAscii;
     // The point key also answers to the regional decimal separator the display is read with.
     const auto isRegionalPoint = [this, key] {
@@ -70,7 +82,7 @@ void Form1::txtDisplay_KeyPress(char32_t& KeyAscii) {
     KeyAscii = 0;
 }
 
-void Form1::txtDisplay_KeyUp(int& KeyCode, Qt::KeyboardModifiers /*Shift*/) {
+void CalculatorPanel::txtDisplay_KeyUp(int& KeyCode, Qt::KeyboardModifiers /*Shift*/) {
     if (KeyCode >= kVkNumpad0 && KeyCode <= kVkNumpad0 + 9) {
         m_calculator.cmdNumber_Click(KeyCode - kVkNumpad0);
     } else if (KeyCode == kVkMultiply) {
@@ -91,26 +103,26 @@ void Form1::txtDisplay_KeyUp(int& KeyCode, Qt::KeyboardModifiers /*Shift*/) {
     KeyCode = 0;
 }
 
-void Form1::Form_KeyPress(char32_t& KeyAscii) {
+void CalculatorPanel::Form_KeyPress(char32_t& KeyAscii) {
     txtDisplay_KeyPress(KeyAscii);
 }
 
-void Form1::Form_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift) {
+void CalculatorPanel::Form_KeyUp(int& KeyCode, Qt::KeyboardModifiers Shift) {
     txtDisplay_KeyUp(KeyCode, Shift);
 }
 
-void Form1::txtDisplay_Change() {
+void CalculatorPanel::txtDisplay_Change() {
     CaretToEnd(txtDisplay);
 }
 
-void Form1::txtDisplay_GotFocus() {
+void CalculatorPanel::txtDisplay_GotFocus() {
     CaretToEnd(txtDisplay);
 }
 
 // The window sees the panel's keys first (key preview, within the panel only), so each key
 // acts once whichever of the panel's controls has the focus; the display's own handlers then
 // get the code 0 and do nothing. Keys typed anywhere else stay that control's own.
-bool Form1::CalculatorKeyEvent(QWidget* control, const QKeyEvent& event) {
+bool CalculatorPanel::CalculatorKeyEvent(QWidget* control, const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool command =
         (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;

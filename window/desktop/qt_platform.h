@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/platform.h"
+#include "window/desktop/platform.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "window/number_label.h"
+#include "window/widgets/number_label.h"
 
-#include "window/form_style.h"
+#include "window/widgets/form_style.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -2,16 +2,16 @@
 #include <string>
 #include <string_view>
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "window/control_ops.h"
-#include "window/form1.h"
-
-// The About and What's New panels, Clear All and Exit. A panel's state is its button's caption:
-// its own caption while closed, "Back" while open.
+#include "window/desktop/platform.h"
+#include "window/form/form1_controls.h"
+#include "window/handlers/announcements.h"
+#include "window/handlers/control_ops.h"
+#include "window/handlers/keyboard_reach.h"
+#include "window/handlers/side_panels.h"
 
 namespace ombrelo::window {
 
@@ -39,23 +39,38 @@ bool OpenOrClose(QPushButton* button, std::string_view closedCaption, QGroupBox*
 
 }  // namespace
 
-void Form1::cmdAbout_Click() {
+SidePanels::SidePanels(const Form1Controls& ui, KeyboardReach& keyboardReach,
+                       Announcements& announcements, Platform& platform)
+    : m_keyboardReach(keyboardReach),
+      m_announcements(announcements),
+      m_platform(platform),
+      cmdAbout(ui.cmdAbout),
+      cmdNew(ui.cmdNew),
+      cmdCalcu(ui.cmdCalcu),
+      frmAbout(ui.frmAbout),
+      frmNew(ui.frmNew),
+      Combo1(ui.Combo1),
+      frmChoose(ui.frmChoose),
+      frmCalc(ui.frmCalc),
+      cmdByteConvert(ui.cmdByteConvert) {}
+
+void SidePanels::cmdAbout_Click() {
     if (!OpenOrClose(cmdAbout, "&About", frmAbout, {cmdNew, cmdCalcu})) return;
-    KeepFocusOutOfCover();
-    AnnouncePanel(frmAbout);
+    m_keyboardReach.KeepFocusOutOfCover();
+    m_announcements.AnnouncePanel(frmAbout);
 }
 
-void Form1::cmdNew_Click() {
+void SidePanels::cmdNew_Click() {
     if (!OpenOrClose(cmdNew, "&What's New", frmNew, {cmdAbout, cmdCalcu})) return;
-    KeepFocusOutOfCover();
-    AnnouncePanel(frmNew);
+    m_keyboardReach.KeepFocusOutOfCover();
+    m_announcements.AnnouncePanel(frmNew);
 }
 
 // Returns the steps to their start beneath whatever panel is open; the hidden frames keep
 // their contents until the next Select and formula click set them again. The area box gets the
 // focus only where the user can see it: beneath a panel the focus stays where it is.
-void Form1::cmdClearAll_Click() {
-    if (!IsCovered(Combo1)) GiveFocus(Combo1);
+void SidePanels::cmdClearAll_Click() {
+    if (!m_keyboardReach.IsCovered(Combo1)) GiveFocus(Combo1);
     SetText(Combo1, "Choose and click Select");
     Hide(frmChoose);
     Hide(frmCalc);
@@ -63,15 +78,8 @@ void Form1::cmdClearAll_Click() {
 }
 
 // Ends the program at once: there is nothing to save and nothing to ask.
-void Form1::cmdExit_Click() {
-    m_dispatcher.platform().Quit();
-}
-
-// The window's close button and the window manager's close keystroke end the program as Exit
-// does. The window is left as it is rather than torn down first, so no handler runs on the way.
-void Form1::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    m_dispatcher.Run([this] { cmdExit_Click(); });
+void SidePanels::cmdExit_Click() {
+    m_platform.Quit();
 }
 
 }  // namespace ombrelo::window

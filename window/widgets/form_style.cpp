@@ -1,4 +1,4 @@
-#include "window/form_style.h"
+#include "window/widgets/form_style.h"
 
 #include <cmath>
 

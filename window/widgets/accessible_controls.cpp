@@ -1,4 +1,4 @@
-#include "window/accessible_controls.h"
+#include "window/widgets/accessible_controls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include "window/notice.h"
+#include "window/widgets/notice.h"
 
 namespace ombrelo::window {
 namespace {

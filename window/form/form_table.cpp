@@ -1,9 +1,9 @@
-#include "window/form_table.h"
+#include "window/form/form_table.h"
 
 #include <array>
 
 #include "conversion/catalog.h"
-#include "window/panel_texts.h"
+#include "window/form/panel_texts.h"
 
 namespace ombrelo::window {
 namespace {

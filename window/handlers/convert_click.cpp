@@ -3,9 +3,11 @@
 #include <QRadioButton>
 
 #include "conversion/convert.h"
-#include "window/control_ops.h"
-#include "window/form1.h"
-#include "window/locale_digits.h"
+#include "window/desktop/locale_digits.h"
+#include "window/form/form1_controls.h"
+#include "window/handlers/announcements.h"
+#include "window/handlers/control_ops.h"
+#include "window/handlers/convert_click.h"
 
 namespace ombrelo::window {
 
@@ -19,7 +21,8 @@ using conversion::Direction;
 // the core's here (locale_digits.h). Captions and formula texts go as they are.
 class WindowConvertForm final : public conversion::ConvertForm {
   public:
-    WindowConvertForm(Form1& form, char32_t zeroDigit) : m_form(form), m_zeroDigit(zeroDigit) {}
+    WindowConvertForm(const ConvertClick::Controls& form, char32_t zeroDigit)
+        : m_form(form), m_zeroDigit(zeroDigit) {}
 
     bool FormulaValue(int slot) const override { return IsSelected(optForm(slot)); }
     std::string FormulaCaption(int slot) const override { return Caption(optForm(slot)); }
@@ -46,21 +49,26 @@ class WindowConvertForm final : public conversion::ConvertForm {
         return direction == Direction::Forward ? m_form.lblCalc3 : m_form.lblCalc6;
     }
 
-    Form1& m_form;
+    const ConvertClick::Controls& m_form;
     char32_t m_zeroDigit;
 };
 
 }  // namespace
 
-void Form1::cmdByteConvert_Click() {
-    const conversion::RegionalNumberSettings settings = m_regional.Current();
-    WindowConvertForm form(*this, settings.zeroDigit);
-    conversion::RunConvert(form, settings);
-    AnnounceResult();  // not reached after a run-time error: no stale result is heard
-}
+ConvertClick::ConvertClick(const Form1Controls& ui,
+                           const conversion::RegionalSettingsSource& regional,
+                           Announcements& announcements)
+    : m_regional(regional),
+      m_announcements(announcements),
+      m_controls{ui.optForm,  ui.txtCalc1, ui.txtCalc2,    ui.txtCalcDeci,
+                 ui.lblCalc3, ui.lblCalc6, ui.lblCalcFrm1, ui.lblCalcFrm2} {}
 
-void Form1::SetNumber(QLineEdit* box, std::string_view coreText) const {
-    box->setText(ToUserDigits(coreText, m_regional.Current().zeroDigit));
+void ConvertClick::cmdByteConvert_Click() {
+    const conversion::RegionalNumberSettings settings = m_regional.Current();
+    WindowConvertForm form(m_controls, settings.zeroDigit);
+    conversion::RunConvert(form, settings);
+    m_announcements
+        .AnnounceResult();  // not reached after a run-time error: no stale result is heard
 }
 
 }  // namespace ombrelo::window

@@ -8,9 +8,13 @@
 #include <QRadioButton>
 
 #include "conversion/catalog.h"
-#include "window/control_ops.h"
-#include "window/form1.h"
-#include "window/form_table.h"
+#include "window/desktop/locale_digits.h"
+#include "window/form/form1_controls.h"
+#include "window/form/form_table.h"
+#include "window/handlers/announcements.h"
+#include "window/handlers/control_ops.h"
+#include "window/handlers/option_clicks.h"
+#include "window/handlers/step_flow.h"
 
 // The walk through steps 1 to 3. The handlers keep no state: what the user chose is read back
 // from the controls and compared with the catalog's texts.
@@ -39,14 +43,41 @@ void MoveLeft(QWidget* control, int twips) {
 
 }  // namespace
 
-void Form1::Select(QRadioButton* option) {
-    option->setChecked(true);
-    for (const auto& [button, handler] : m_optionClickHandlers) {
-        if (button == option) (this->*handler)();
-    }
+StepFlow::StepFlow(const Form1Controls& ui, const conversion::RegionalSettingsSource& regional,
+                   Announcements& announcements, const OptionClicks& optionClicks)
+    : m_regional(regional),
+      m_announcements(announcements),
+      m_optionClicks(optionClicks),
+      Combo1(ui.Combo1),
+      frmChoose(ui.frmChoose),
+      frmCalc(ui.frmCalc),
+      optForm(ui.optForm),
+      optCalc1(ui.optCalc1),
+      optCalc2(ui.optCalc2),
+      lblOptCalc2(ui.lblOptCalc2),
+      lblCalc1(ui.lblCalc1),
+      txtCalc1(ui.txtCalc1),
+      lblCalc2(ui.lblCalc2),
+      lblCalc3(ui.lblCalc3),
+      lblCalc4(ui.lblCalc4),
+      txtCalc2(ui.txtCalc2),
+      lblCalc5(ui.lblCalc5),
+      lblCalc6(ui.lblCalc6),
+      lblCalcFrm1(ui.lblCalcFrm1),
+      lblCalcFrm2(ui.lblCalcFrm2),
+      lblCalcDeci(ui.lblCalcDeci),
+      txtCalcDeci(ui.txtCalcDeci),
+      cmdByteConvert(ui.cmdByteConvert) {}
+
+void StepFlow::Select(QRadioButton* option) {
+    m_optionClicks.Select(option);
 }
 
-void Form1::cmdSelect_Click() {
+void StepFlow::SetNumber(QLineEdit* box, std::string_view coreText) const {
+    box->setText(ToUserDigits(coreText, m_regional.Current().zeroDigit));
+}
+
+void StepFlow::cmdSelect_Click() {
     Hide(frmCalc);
     Show(frmChoose);
     for (std::size_t n = 1; n <= kFormulaButtons; ++n)
@@ -65,29 +96,29 @@ void Form1::cmdSelect_Click() {
         }
         offered = formulas.size();
     }
-    AnnounceFormulas(offered);
+    m_announcements.AnnounceFormulas(offered);
 }
 
-void Form1::optForm1_Click() {
+void StepFlow::optForm1_Click() {
     optForm_Click(1);
 }
-void Form1::optForm2_Click() {
+void StepFlow::optForm2_Click() {
     optForm_Click(2);
 }
-void Form1::optForm3_Click() {
+void StepFlow::optForm3_Click() {
     optForm_Click(3);
 }
-void Form1::optForm4_Click() {
+void StepFlow::optForm4_Click() {
     optForm_Click(4);
 }
-void Form1::optForm5_Click() {
+void StepFlow::optForm5_Click() {
     optForm_Click(5);
 }
-void Form1::optForm6_Click() {
+void StepFlow::optForm6_Click() {
     optForm_Click(6);
 }
 
-void Form1::optForm_Click(int n) {
+void StepFlow::optForm_Click(int n) {
     QRadioButton* const optFormN = optForm[static_cast<std::size_t>(n)];
     Show(frmCalc);
     for (QWidget* control : std::initializer_list<QWidget*>{
@@ -113,10 +144,10 @@ void Form1::optForm_Click(int n) {
             found = true;
         }
     }
-    AnnounceDirections(found);
+    m_announcements.AnnounceDirections(found);
 }
 
-void Form1::optCalc1_Click() {
+void StepFlow::optCalc1_Click() {
     Enable(cmdByteConvert);
     Empty(lblCalcFrm2);
     Show(lblCalc1);
@@ -145,7 +176,7 @@ void Form1::optCalc1_Click() {
     }
 }
 
-void Form1::optCalc2_Click() {
+void StepFlow::optCalc2_Click() {
     Enable(cmdByteConvert);
     Empty(lblCalcFrm1);
     Hide(lblCalc1);
@@ -176,7 +207,7 @@ void Form1::optCalc2_Click() {
 }
 
 // The label acts as optCalc2's caption: selecting the button runs optCalc2_Click within.
-void Form1::lblOptCalc2_Click() {
+void StepFlow::lblOptCalc2_Click() {
     Select(optCalc2);
 }
 

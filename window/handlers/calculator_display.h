@@ -7,30 +7,28 @@
 
 #include "calculator/calculator_engine.h"
 #include "numbers/regional_settings.h"
-#include "window/locale_digits.h"
-#include "window/platform.h"
+#include "window/desktop/locale_digits.h"
+#include "window/desktop/platform.h"
 
 namespace ombrelo::window {
 
 // The calculator engine's display is the text box `txtDisplay`; its beep is the platform's.
-// The box is given once the window's controls are built, before any handler can run. Its text
-// is a number: it crosses between the user's digits and the core's here (locale_digits.h).
+// Its text is a number: it crosses between the user's digits and the core's here (locale_digits.h).
 class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
   public:
-    CalculatorDisplayBox(Platform& platform, const conversion::RegionalSettingsSource& regional)
-        : m_platform(platform), m_regional(regional) {}
+    CalculatorDisplayBox(QLineEdit& box, Platform& platform,
+                         const conversion::RegionalSettingsSource& regional)
+        : m_box(box), m_platform(platform), m_regional(regional) {}
 
-    void Bind(QLineEdit* box) { m_box = box; }
-
-    std::string Text() const override { return ToCoreDigits(m_box->text()); }
+    std::string Text() const override { return ToCoreDigits(m_box.text()); }
     // The box's maximum length keeps the first 12 characters of what is written.
     void SetText(std::string_view text) override {
-        m_box->setText(ToUserDigits(text, m_regional.Current().zeroDigit));
+        m_box.setText(ToUserDigits(text, m_regional.Current().zeroDigit));
     }
     void Beep() override { m_platform.Beep(); }
 
   private:
-    QLineEdit* m_box = nullptr;
+    QLineEdit& m_box;
     Platform& m_platform;
     const conversion::RegionalSettingsSource& m_regional;
 };

@@ -1,4 +1,4 @@
-#include "window/qt_platform.h"
+#include "window/desktop/qt_platform.h"
 
 #include <QApplication>
 #include <QFont>

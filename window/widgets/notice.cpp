@@ -1,4 +1,4 @@
-#include "window/notice.h"
+#include "window/widgets/notice.h"
 
 namespace ombrelo::window {
 

@@ -1,4 +1,4 @@
-#include "window/calculator_keys.h"
+#include "window/handlers/calculator_keys.h"
 
 #include <array>
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "numbers/regional_settings.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace ombrelo::window {
+
+struct Form1Controls;
+class Announcements;
+
+// Step 4's Convert: the core's Convert run over the window's boxes and labels.
+class ConvertClick {
+  public:
+    ConvertClick(const Form1Controls& ui, const conversion::RegionalSettingsSource& regional,
+                 Announcements& announcements);
+
+    void cmdByteConvert_Click();
+
+    // What Convert reads and writes of the window.
+    struct Controls {
+        std::array<QRadioButton*, 9> optForm;
+        QLineEdit* txtCalc1;
+        QLineEdit* txtCalc2;
+        QLineEdit* txtCalcDeci;
+        QLabel* lblCalc3;
+        QLabel* lblCalc6;
+        QLabel* lblCalcFrm1;
+        QLabel* lblCalcFrm2;
+    };
+
+  private:
+    const conversion::RegionalSettingsSource& m_regional;
+    Announcements& m_announcements;
+    Controls m_controls;
+};
+
+}  // namespace ombrelo::window

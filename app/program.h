@@ -1,8 +1,8 @@
 #pragma once
 
-#include "window/form1.h"
 #include "window/desktop/qt_platform.h"
 #include "window/desktop/system_regional_settings.h"
+#include "window/form1.h"
 
 class QApplication;
 

@@ -17,6 +17,7 @@
 namespace {
 
 using namespace ombrelo::conversion;
+using ombrelo::numbers::RegionalNumberSettings;
 
 constexpr std::size_t kCount = 1024;  // a power of two, so cycling is a mask
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace ombrelo::conversion;
+using namespace ombrelo::numbers;
 
 constexpr std::size_t kCount = 1024;  // a power of two, so cycling is a mask
 

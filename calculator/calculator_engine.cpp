@@ -7,9 +7,9 @@ namespace ombrelo::calculator {
 
 namespace {
 
-using conversion::FloatOperation;
-using conversion::NumberForm;
-using conversion::RegionalNumberSettings;
+using numbers::FloatOperation;
+using numbers::NumberForm;
+using numbers::RegionalNumberSettings;
 
 constexpr std::size_t kMaxLength = kDisplayMaxLength;
 
@@ -17,14 +17,14 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
 
-using conversion::DigitRounding;
+using numbers::DigitRounding;
 
 // The value in this form with as many significant digits as the display holds, or "" when
 // none fits.
 std::string FitInForm(double value, NumberForm form, const RegionalNumberSettings& settings,
                       DigitRounding rounding) {
     for (int digits = 14; digits >= 1; --digits) {
-        std::string text = conversion::WriteNumber(value, digits, form, settings, rounding);
+        std::string text = numbers::WriteNumber(value, digits, form, settings, rounding);
         if (DisplayLength(text) <= kMaxLength) return text;
     }
     return {};
@@ -36,7 +36,7 @@ std::string FitInForm(double value, NumberForm form, const RegionalNumberSetting
 // fits, so the text is never empty.
 std::string FitToDisplay(double value, const RegionalNumberSettings& settings,
                          DigitRounding rounding) {
-    const NumberForm chosen = conversion::ChooseNumberForm(value, 15);
+    const NumberForm chosen = numbers::ChooseNumberForm(value, 15);
     std::string text = FitInForm(value, chosen, settings, rounding);
     if (text.empty() && chosen == NumberForm::Positional) {
         text = FitInForm(value, NumberForm::Exponent, settings, rounding);
@@ -46,9 +46,9 @@ std::string FitToDisplay(double value, const RegionalNumberSettings& settings,
 
 bool ReadsBack(const std::string& text, const RegionalNumberSettings& settings) {
     try {
-        conversion::ParseNumber(text, settings);
+        numbers::ParseNumber(text, settings);
         return true;
-    } catch (const conversion::RunTimeError&) {
+    } catch (const numbers::RunTimeError&) {
         return false;
     }
 }
@@ -57,7 +57,7 @@ bool ReadsBack(const std::string& text, const RegionalNumberSettings& settings) 
 // 15-digit form, half away from zero. 1/3 -> 0.3333333333, 1.52415787501905E+16 ->
 // 1.524158E+16, 123456789012345 -> 1.234568E+14.
 std::string ResultText(double value, const RegionalNumberSettings& settings) {
-    std::string text = conversion::NumberToText(value, settings);
+    std::string text = numbers::NumberToText(value, settings);
     if (DisplayLength(text) <= kMaxLength) return text;
     text = FitToDisplay(value, settings, DigitRounding::HalfAwayFromZero);
     // Rounding up may pass the largest double (-1.79769E+308 to five digits is -1.7977E+308),
@@ -79,12 +79,12 @@ std::size_t DisplayLength(std::string_view text) {
 }
 
 CalculatorEngine::CalculatorEngine(CalculatorDisplay& display,
-                                   const conversion::RegionalSettingsSource& regional)
+                                   const numbers::RegionalSettingsSource& regional)
     : m_display(display), m_regional(regional) {}
 
 void CalculatorEngine::cmdNumber_Click(int Index) {
     if (Index < 0 || Index > 9) return;  // only the ten digit buttons exist
-    const std::string digit = conversion::NumberToText(std::int64_t{Index});
+    const std::string digit = numbers::NumberToText(std::int64_t{Index});
     if (blnStartNewEntry) {
         m_display.SetText(digit);
         blnStartNewEntry = false;
@@ -131,25 +131,25 @@ void CalculatorEngine::cmdPlusMinus_Click() {
 void CalculatorEngine::cmdEquals_Click() {
     const RegionalNumberSettings settings = m_regional.Current();
     const std::string text = m_display.Text();
-    const double operand = text.empty() ? 0.0 : conversion::ParseNumber(text, settings);
+    const double operand = text.empty() ? 0.0 : numbers::ParseNumber(text, settings);
 
     double result = operand;
     switch (intPendingOperator) {
         case 1:
             result = operand + dblAccumulator;
-            conversion::TestFloatResult(result, FloatOperation::Add, operand, dblAccumulator);
+            numbers::TestFloatResult(result, FloatOperation::Add, operand, dblAccumulator);
             break;
         case 2:
             result = dblAccumulator - operand;
-            conversion::TestFloatResult(result, FloatOperation::Subtract, dblAccumulator, operand);
+            numbers::TestFloatResult(result, FloatOperation::Subtract, dblAccumulator, operand);
             break;
         case 3:
             result = operand * dblAccumulator;
-            conversion::TestFloatResult(result, FloatOperation::Multiply, operand, dblAccumulator);
+            numbers::TestFloatResult(result, FloatOperation::Multiply, operand, dblAccumulator);
             break;
         case 4:
             result = dblAccumulator / operand;
-            conversion::TestFloatResult(result, FloatOperation::Divide, dblAccumulator, operand);
+            numbers::TestFloatResult(result, FloatOperation::Divide, dblAccumulator, operand);
             break;
         default:
             break;  // nothing pending: the display becomes the result

@@ -26,12 +26,11 @@ inline constexpr int kDisplayMaxLength = 12;
 std::size_t DisplayLength(std::string_view text);
 
 // A four-function calculator that works strictly left to right: 2 + 3 x 4 = 20.
-// One operation per key; errors are conversion::RunTimeError (6, 11, 13). A failed Equals
+// One operation per key; errors are numbers::RunTimeError (6, 11, 13). A failed Equals
 // leaves the display and every variable as they were.
 class CalculatorEngine {
   public:
-    CalculatorEngine(CalculatorDisplay& display,
-                     const conversion::RegionalSettingsSource& regional);
+    CalculatorEngine(CalculatorDisplay& display, const numbers::RegionalSettingsSource& regional);
 
     void cmdNumber_Click(int Index);
     void cmdDecimal_Click();
@@ -48,7 +47,7 @@ class CalculatorEngine {
 
   private:
     CalculatorDisplay& m_display;
-    const conversion::RegionalSettingsSource& m_regional;
+    const numbers::RegionalSettingsSource& m_regional;
 
     double dblAccumulator = 0;
     std::int16_t intPendingOperator = 0;

@@ -5,6 +5,10 @@
 #include "numbers/number_text.h"
 
 namespace ombrelo::conversion {
+
+using numbers::FloatOperation;
+using numbers::RegionalNumberSettings;
+
 namespace {
 
 double ApplyStep(double value, const ConversionStep& step) {
@@ -28,7 +32,7 @@ double ApplyStep(double value, const ConversionStep& step) {
             operation = FloatOperation::Subtract;
             break;
     }
-    TestFloatResult(result, operation, value, step.constant);
+    numbers::TestFloatResult(result, operation, value, step.constant);
     return result;
 }
 
@@ -37,10 +41,10 @@ double ApplyStep(double value, const ConversionStep& step) {
 void ConvertColumn(ConvertForm& form, const ConversionDirection& conversion, Direction column,
                    const RegionalNumberSettings& settings) {
     const double value = ConvertAmount(conversion, form.AmountText(column), settings);
-    form.SetResultCaption(column, NumberToText(value, settings));
-    const std::int32_t places = ParseWholeNumber(form.DecimalPlacesText(), settings);
-    const double shown = ParseNumber(form.ResultCaption(column), settings);
-    form.SetResultCaption(column, FormatFixed(shown, places, settings));
+    form.SetResultCaption(column, numbers::NumberToText(value, settings));
+    const std::int32_t places = numbers::ParseWholeNumber(form.DecimalPlacesText(), settings);
+    const double shown = numbers::ParseNumber(form.ResultCaption(column), settings);
+    form.SetResultCaption(column, numbers::FormatFixed(shown, places, settings));
 }
 
 }  // namespace
@@ -58,7 +62,7 @@ const ConversionFormula* FindActiveFormula(const ConvertForm& form) {
 
 double ConvertAmount(const ConversionDirection& conversion, std::string_view amountText,
                      const RegionalNumberSettings& settings) {
-    double value = ParseAmount(amountText, settings);
+    double value = numbers::ParseAmount(amountText, settings);
     for (const ConversionStep& step : conversion.steps) {
         value = ApplyStep(value, step);
     }

@@ -30,10 +30,10 @@ const ConversionFormula* FindActiveFormula(const ConvertForm& form);
 // The amount text read as the user writes numbers (ParseAmount) and run through the
 // direction's steps. Raises 6 when the amount or a step leaves the double range.
 double ConvertAmount(const ConversionDirection& conversion, std::string_view amountText,
-                     const RegionalNumberSettings& settings);
+                     const numbers::RegionalNumberSettings& settings);
 
 // The whole Convert click: both directions, then both formula texts. Writes go out in order,
 // so an error part-way leaves exactly the earlier writes in place.
-void RunConvert(ConvertForm& form, const RegionalNumberSettings& settings);
+void RunConvert(ConvertForm& form, const numbers::RegionalNumberSettings& settings);
 
 }  // namespace ombrelo::conversion

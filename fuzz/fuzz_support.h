@@ -31,16 +31,16 @@ template <typename Read>
 Outcome Attempt(Read&& read) {
     try {
         return {static_cast<double>(read()), 0};
-    } catch (const conversion::RunTimeError& error) {
+    } catch (const numbers::RunTimeError& error) {
         return {0, error.Number()};
     }
 }
 
 // Regional formats worth telling apart: one-byte and multi-byte separators, a blank as the
 // group separator, Indian grouping, and none.
-inline conversion::RegionalNumberSettings SettingsFromByte(std::uint8_t byte) {
-    using conversion::NegativePattern;
-    conversion::RegionalNumberSettings s;
+inline numbers::RegionalNumberSettings SettingsFromByte(std::uint8_t byte) {
+    using numbers::NegativePattern;
+    numbers::RegionalNumberSettings s;
     switch (byte % 8) {
         case 0:
             break;

@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace ombrelo::conversion;
+using namespace ombrelo::numbers;
 using ombrelo::fuzz::IsDigit;
 using ombrelo::fuzz::Require;
 

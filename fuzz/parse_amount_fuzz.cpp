@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace ombrelo::conversion;
+using namespace ombrelo::numbers;
 using ombrelo::fuzz::Attempt;
 using ombrelo::fuzz::Outcome;
 using ombrelo::fuzz::Require;

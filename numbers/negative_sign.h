@@ -6,7 +6,7 @@
 
 // Shared by the number rules' reading and writing only: an amount is read back in the sign
 // form FormatFixed writes.
-namespace ombrelo::conversion::internal {
+namespace ombrelo::numbers::internal {
 
 // What stands before and after a negative number's digits.
 struct SignParts {
@@ -30,4 +30,4 @@ constexpr SignParts NegativeSignParts(NegativePattern pattern) {
     return {"-", ""};
 }
 
-}  // namespace ombrelo::conversion::internal
+}  // namespace ombrelo::numbers::internal

@@ -18,7 +18,7 @@
 #include "numbers/negative_sign.h"
 #include "numbers/run_time_error.h"
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 namespace {
 
 using internal::NegativeSignParts;
@@ -575,4 +575,4 @@ std::int32_t ParseWholeNumber(std::string_view text, const RegionalNumberSetting
     return static_cast<std::int32_t>(whole);
 }
 
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

@@ -6,7 +6,7 @@
 
 #include "numbers/regional_settings.h"
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 
 // Every crossing between text and number goes through these rules. Decimal text and double
 // meet only in std::from_chars / std::to_chars, which round correctly and ignore the locale.
@@ -78,4 +78,4 @@ enum class FloatOperation { Add, Subtract, Multiply, Divide };
 // (overflow, or an invalid operation such as 0 / 0). Underflow and rounding pass silently.
 void TestFloatResult(double result, FloatOperation operation, double left, double right);
 
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

@@ -14,7 +14,7 @@
 #include "numbers/negative_sign.h"
 #include "numbers/run_time_error.h"
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 namespace {
 
 using internal::NegativeSignParts;
@@ -268,4 +268,4 @@ void TestFloatResult(double result, FloatOperation operation, double left, doubl
     if (!std::isfinite(result)) throw MakeRunTimeError(kOverflow);
 }
 
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

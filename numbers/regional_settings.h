@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 
 // Where a negative number's sign goes.
 enum class NegativePattern {
@@ -55,4 +55,4 @@ class FixedRegionalSettings final : public RegionalSettingsSource {
     RegionalNumberSettings m_settings;
 };
 
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

@@ -1,6 +1,6 @@
 #include "numbers/run_time_error.h"
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 
 RunTimeError MakeRunTimeError(int number) {
     switch (number) {
@@ -21,4 +21,4 @@ RunTimeError MakeRunTimeError(int number) {
     }
 }
 
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 
 // The program's one kind of run-time failure: a number the user sees and its message.
 // Handlers never catch it; the window's dispatcher reports it.
@@ -31,4 +31,4 @@ enum ErrorNumber : int {
 // The standard message for each number we raise or report.
 RunTimeError MakeRunTimeError(int number);
 
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

@@ -17,9 +17,9 @@
 namespace ombrelo::calculator {
 namespace {
 
-using conversion::FixedRegionalSettings;
-using conversion::RegionalNumberSettings;
-using conversion::RunTimeError;
+using numbers::FixedRegionalSettings;
+using numbers::RegionalNumberSettings;
+using numbers::RunTimeError;
 
 // Behaves as the window's box: keeps the first 12 characters (UTF-16 units) of every write.
 class RecordingDisplay final : public CalculatorDisplay {
@@ -358,13 +358,13 @@ TEST(CalculatorEngine, RandomKeySequencesKeepInvariants) {
             CHECK_INVARIANT(static_cast<std::size_t>(engine.PendingOperator()) == resultKey);
             const double result = engine.Accumulator();
             CHECK_INVARIANT(!display.lastWriteCut);
-            const std::string full = conversion::NumberToText(result, settings);
+            const std::string full = numbers::NumberToText(result, settings);
             if (DisplayLength(full) <= kDisplayMaxLength) {
                 CHECK_INVARIANT(display.text() == full);
             } else {
                 ++fittedResults;
             }
-            const double shown = conversion::ParseNumber(display.text(), settings);
+            const double shown = numbers::ParseNumber(display.text(), settings);
             CHECK_INVARIANT(std::fabs(shown - result) <= 1e-4 * std::fabs(result));
         }
     }

@@ -12,6 +12,12 @@
 #include "numbers/run_time_error.h"
 
 namespace ombrelo::conversion {
+
+using numbers::kInvalidProcedureCall;
+using numbers::kOverflow;
+using numbers::kTypeMismatch;
+using numbers::RegionalNumberSettings;
+using numbers::RunTimeError;
 namespace {
 
 constexpr std::string_view kAmountBox[] = {"txtCalc1", "txtCalc2"};

@@ -17,7 +17,7 @@
 #include "numbers/run_time_error.h"
 #include "tests/test_seed.h"
 
-namespace ombrelo::conversion {
+namespace ombrelo::numbers {
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -751,4 +751,4 @@ TEST(NumberTextProperties, AFixedResultReadsBackAsAnAmount) {
 }
 
 }  // namespace
-}  // namespace ombrelo::conversion
+}  // namespace ombrelo::numbers

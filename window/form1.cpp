@@ -10,8 +10,7 @@
 
 namespace ombrelo::window {
 
-Form1::Form1(Platform& platform, const conversion::RegionalSettingsSource& regional,
-             QWidget* parent)
+Form1::Form1(Platform& platform, const numbers::RegionalSettingsSource& regional, QWidget* parent)
     : QWidget(parent), m_dispatcher(platform), m_regional(regional), m_ui(BuildControls(*this)) {
     ConnectHandlers();
 }

@@ -27,7 +27,7 @@ class Form1 : public QWidget {
     Q_OBJECT
 
   public:
-    Form1(Platform& platform, const conversion::RegionalSettingsSource& regional,
+    Form1(Platform& platform, const numbers::RegionalSettingsSource& regional,
           QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -47,7 +47,7 @@ class Form1 : public QWidget {
     void ConnectHandlers();  // window_events.cpp: every entry point through the dispatcher
 
     Dispatcher m_dispatcher;
-    const conversion::RegionalSettingsSource& m_regional;
+    const numbers::RegionalSettingsSource& m_regional;
     const Form1Controls m_ui;
     // The groups of handlers, each holding only the controls it uses.
     KeyboardReach m_keyboardReach{*this, m_ui};

@@ -15,7 +15,7 @@ namespace {
 // Nothing runs a handler here; errors and beeps have nowhere to go.
 class SilentPlatform final : public ombrelo::window::Platform {
   public:
-    void ReportError(const ombrelo::conversion::RunTimeError& /*error*/) override {}
+    void ReportError(const ombrelo::numbers::RunTimeError& /*error*/) override {}
     void Beep() override {}
     void Quit() override {}
 };
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     SilentPlatform platform;
-    ombrelo::conversion::FixedRegionalSettings regional;
+    ombrelo::numbers::FixedRegionalSettings regional;
     ombrelo::window::Form1 form(platform, regional);
     for (int i = 2; i < argc; ++i) {
         auto* control = form.findChild<QWidget*>(QString::fromLocal8Bit(argv[i]));

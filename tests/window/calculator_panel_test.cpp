@@ -140,7 +140,7 @@ TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
         RecordingPlatform platform;
-        conversion::FixedRegionalSettings regional;
+        numbers::FixedRegionalSettings regional;
         Form1 calculator(platform, regional);
         const Form1Controls ui = FindControls(calculator);
         calculator.show();
@@ -313,7 +313,7 @@ TEST_F(CalculatorPanel, KeypadButtonsClickTheirOperations) {
 // from the focus changes and signals of its children's teardown.
 TEST(CalculatorPanelTeardown, DestroysAShownWindowWithTheFocusInTheDisplay) {
     RecordingPlatform platform;
-    conversion::FixedRegionalSettings regional;
+    numbers::FixedRegionalSettings regional;
     auto form = std::make_unique<Form1>(platform, regional);
     const Form1Controls ui = FindControls(*form);
     form->show();

@@ -173,7 +173,7 @@ TEST_F(DesktopLook, TextsAndLinesStandOutUnderDarkAndHighContrastPalettes) {
 TEST(DesktopStyles, EveryInstalledStyleDrawsTheWindowAlike) {
     const auto render = [] {
         RecordingPlatform platform;
-        conversion::FixedRegionalSettings regional;
+        numbers::FixedRegionalSettings regional;
         Form1 form(platform, regional);
         const Form1Controls ui = FindControls(form);
         ui.Combo1->setEditText(QStringLiteral("Bytes"));

@@ -99,7 +99,7 @@ class FormTest : public ::testing::Test {
     }
 
     RecordingPlatform platform;
-    conversion::FixedRegionalSettings regional;
+    numbers::FixedRegionalSettings regional;
     Form1 form{platform, regional};
     const Form1Controls ui = FindControls(form);
 };

@@ -99,7 +99,7 @@ QRect CaptionArea(QWidget& control) {
 class FormLayout : public ::testing::Test {
   protected:
     RecordingPlatform m_platform;
-    conversion::FixedRegionalSettings m_regional;
+    numbers::FixedRegionalSettings m_regional;
     Form1 m_form{m_platform, m_regional};
     const Form1Controls m_ui = FindControls(m_form);
 };

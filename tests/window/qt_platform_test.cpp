@@ -62,7 +62,7 @@ TEST(QtPlatform, ReportsRunTimeErrorInModalBoxTitledWithProgramName) {
         watchdog.start(5000);
         QtPlatform platform;
         platform.SetOwner(&owner);
-        platform.ReportError(conversion::MakeRunTimeError(c.number));
+        platform.ReportError(numbers::MakeRunTimeError(c.number));
         EXPECT_TRUE(wasModal);
         EXPECT_TRUE(overOwner);
         EXPECT_GE(width, MessageBoxMinimumWidth(title));
@@ -92,7 +92,7 @@ TEST(QtPlatform, QuitEndsTheEventLoopWithStatusZeroWithoutClosingTheWindow) {
 // internal error with its text, and the next handler runs as usual.
 TEST(Dispatcher, ReportsEveryKindOfFailureAndKeepsRunning) {
     const std::pair<std::function<void()>, const char*> cases[] = {
-        {[] { throw conversion::MakeRunTimeError(conversion::kOverflow); }, "6 Overflow"},
+        {[] { throw numbers::MakeRunTimeError(numbers::kOverflow); }, "6 Overflow"},
         {[] { throw std::bad_alloc(); }, "7 Out of memory"},
         {[] { throw std::out_of_range("vector index 9"); }, "51 Internal error: vector index 9"},
         {[] { throw 42; }, "51 Internal error: an exception of unknown type"},

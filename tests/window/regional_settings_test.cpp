@@ -5,8 +5,8 @@
 namespace ombrelo::window {
 namespace {
 
-using conversion::NegativePattern;
-using conversion::RegionalNumberSettings;
+using numbers::NegativePattern;
+using numbers::RegionalNumberSettings;
 
 struct LocaleCase {
     const char* name;

@@ -36,14 +36,14 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
 }
 
 // Settings whose separators the typed texts then meet in odd places.
-std::vector<conversion::RegionalNumberSettings> SoakSettings() {
-    conversion::RegionalNumberSettings point;
-    conversion::RegionalNumberSettings comma{.decimalSeparator = ",", .groupSeparator = "."};
-    conversion::RegionalNumberSettings spaced{
+std::vector<numbers::RegionalNumberSettings> SoakSettings() {
+    numbers::RegionalNumberSettings point;
+    numbers::RegionalNumberSettings comma{.decimalSeparator = ",", .groupSeparator = "."};
+    numbers::RegionalNumberSettings spaced{
         .decimalSeparator = ",",
         .groupSeparator = "\u202F",
-        .negativePattern = conversion::NegativePattern::TrailingMinus};
-    conversion::RegionalNumberSettings indian{.groupSizes = {3, 2}};
+        .negativePattern = numbers::NegativePattern::TrailingMinus};
+    numbers::RegionalNumberSettings indian{.groupSizes = {3, 2}};
     return {point, comma, spaced, indian};
 }
 
@@ -284,7 +284,7 @@ class Soak : public FormTest {
         if (m_equals && platform.errors.size() == m_errorsSeen) {
             // A shown result reads back to the accumulator within the digits it shows.
             const std::string text = display.toStdString();
-            const double shown = conversion::ParseNumber(text, regional.Current());
+            const double shown = numbers::ParseNumber(text, regional.Current());
             const double accumulator = form.Calculator().Accumulator();
             const std::string mantissa = text.substr(0, text.find('E'));
             const auto significant = std::ranges::count_if(
@@ -298,7 +298,7 @@ class Soak : public FormTest {
     }
 
     std::mt19937_64 m_random;
-    std::vector<conversion::RegionalNumberSettings> m_settings = SoakSettings();
+    std::vector<numbers::RegionalNumberSettings> m_settings = SoakSettings();
     bool m_selected = false;  // a Select since the last Clear All
     bool m_equals = false;    // the last action performed Equals
     std::size_t m_errorsSeen = 0;

@@ -10,7 +10,7 @@ namespace ombrelo::window {
 // Records what the window asked of the desktop instead of showing a dialog or quitting.
 class RecordingPlatform final : public Platform {
   public:
-    void ReportError(const conversion::RunTimeError& error) override {
+    void ReportError(const numbers::RunTimeError& error) override {
         errors.push_back(error.Number());
         reports.push_back(std::to_string(error.Number()) + " " + error.Message());
     }

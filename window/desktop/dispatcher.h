@@ -18,14 +18,13 @@ namespace ombrelo::window {
 class Dispatcher {
   public:
     explicit Dispatcher(Platform& platform)
-        : m_platform(platform),
-          m_outOfMemory(conversion::MakeRunTimeError(conversion::kOutOfMemory)) {}
+        : m_platform(platform), m_outOfMemory(numbers::MakeRunTimeError(numbers::kOutOfMemory)) {}
 
     template <typename Handler>
     void Run(Handler&& handler) noexcept {
         try {
             std::forward<Handler>(handler)();
-        } catch (const conversion::RunTimeError& error) {
+        } catch (const numbers::RunTimeError& error) {
             m_platform.ReportError(error);
         } catch (const std::bad_alloc&) {
             // Made up front: reporting must not need the memory that has just run out.
@@ -41,14 +40,13 @@ class Dispatcher {
 
   private:
     void ReportInternalError(const char* what) {
-        const conversion::RunTimeError internal =
-            conversion::MakeRunTimeError(conversion::kInternalError);
-        m_platform.ReportError(conversion::RunTimeError(
+        const numbers::RunTimeError internal = numbers::MakeRunTimeError(numbers::kInternalError);
+        m_platform.ReportError(numbers::RunTimeError(
             internal.Number(), internal.Message() + ": " + std::string(what)));
     }
 
     Platform& m_platform;
-    const conversion::RunTimeError m_outOfMemory;
+    const numbers::RunTimeError m_outOfMemory;
 };
 
 }  // namespace ombrelo::window

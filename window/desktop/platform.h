@@ -9,7 +9,7 @@ namespace ombrelo::window {
 class Platform {
   public:
     virtual ~Platform() = default;
-    virtual void ReportError(const conversion::RunTimeError& error) = 0;
+    virtual void ReportError(const numbers::RunTimeError& error) = 0;
     virtual void Beep() = 0;
     virtual void Quit() = 0;
 };

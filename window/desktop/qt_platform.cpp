@@ -9,7 +9,7 @@
 
 namespace ombrelo::window {
 
-QString RunTimeErrorText(const conversion::RunTimeError& error) {
+QString RunTimeErrorText(const numbers::RunTimeError& error) {
     return QStringLiteral("Run-time error '%1':\n\n%2")
         .arg(error.Number())
         .arg(QString::fromStdString(error.Message()));
@@ -23,7 +23,7 @@ int MessageBoxMinimumWidth(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + 2 * kButtonsRoom;
 }
 
-void QtPlatform::ReportError(const conversion::RunTimeError& error) {
+void QtPlatform::ReportError(const numbers::RunTimeError& error) {
     // With the window as its parent the box is transient for it: placed over it, and
     // minimized and raised with it. Its title is the program's name, as start-up gave it.
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), RunTimeErrorText(error),

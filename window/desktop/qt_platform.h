@@ -15,7 +15,7 @@ class QtPlatform final : public Platform {
     // The message box is modal to this window; it may be set after construction.
     void SetOwner(QWidget* owner) { m_owner = owner; }
 
-    void ReportError(const conversion::RunTimeError& error) override;
+    void ReportError(const numbers::RunTimeError& error) override;
     void Beep() override;
     void Quit() override;
 
@@ -28,6 +28,6 @@ class QtPlatform final : public Platform {
 int MessageBoxMinimumWidth(const QString& title);
 
 // "Run-time error '6':" + blank line + "Overflow".
-QString RunTimeErrorText(const conversion::RunTimeError& error);
+QString RunTimeErrorText(const numbers::RunTimeError& error);
 
 }  // namespace ombrelo::window

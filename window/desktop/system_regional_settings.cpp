@@ -47,8 +47,8 @@ bool IsSpaceLike(QChar character) {
 // Where the sign stands, read from how the locale writes -1.5 against 1.5. Whatever sign
 // character the locale uses (U+2212, or one wrapped in direction marks), the number rules
 // write an ASCII "-" in that place.
-conversion::NegativePattern InferNegativePattern(const QLocale& locale) {
-    using conversion::NegativePattern;
+numbers::NegativePattern InferNegativePattern(const QLocale& locale) {
+    using numbers::NegativePattern;
     const QString positive = locale.toString(1.5, 'f', 1);
     const QString negative = locale.toString(-1.5, 'f', 1);
     const qsizetype at = negative.indexOf(positive);
@@ -66,12 +66,12 @@ conversion::NegativePattern InferNegativePattern(const QLocale& locale) {
 
 }  // namespace
 
-conversion::RegionalNumberSettings SystemRegionalSettings::Current() const {
+numbers::RegionalNumberSettings SystemRegionalSettings::Current() const {
     return FromLocale(m_locale ? *m_locale : QLocale::system());
 }
 
-conversion::RegionalNumberSettings SystemRegionalSettings::FromLocale(const QLocale& locale) {
-    conversion::RegionalNumberSettings settings;
+numbers::RegionalNumberSettings SystemRegionalSettings::FromLocale(const QLocale& locale) {
+    numbers::RegionalNumberSettings settings;
     if (locale.language() == QLocale::C) return settings;
 
     // The user may have asked Qt to omit group separators; the grouping itself is what we

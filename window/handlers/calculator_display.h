@@ -17,7 +17,7 @@ namespace ombrelo::window {
 class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
   public:
     CalculatorDisplayBox(QLineEdit& box, Platform& platform,
-                         const conversion::RegionalSettingsSource& regional)
+                         const numbers::RegionalSettingsSource& regional)
         : m_box(box), m_platform(platform), m_regional(regional) {}
 
     std::string Text() const override { return ToCoreDigits(m_box.text()); }
@@ -30,7 +30,7 @@ class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
   private:
     QLineEdit& m_box;
     Platform& m_platform;
-    const conversion::RegionalSettingsSource& m_regional;
+    const numbers::RegionalSettingsSource& m_regional;
 };
 
 }  // namespace ombrelo::window

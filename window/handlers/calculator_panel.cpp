@@ -13,7 +13,7 @@
 namespace ombrelo::window {
 
 CalculatorPanel::CalculatorPanel(const Form1Controls& ui, Dispatcher& dispatcher,
-                                 const conversion::RegionalSettingsSource& regional,
+                                 const numbers::RegionalSettingsSource& regional,
                                  Announcements& announcements)
     : m_dispatcher(dispatcher),
       m_regional(regional),

@@ -24,8 +24,7 @@ class Announcements;
 class CalculatorPanel {
   public:
     CalculatorPanel(const Form1Controls& ui, Dispatcher& dispatcher,
-                    const conversion::RegionalSettingsSource& regional,
-                    Announcements& announcements);
+                    const numbers::RegionalSettingsSource& regional, Announcements& announcements);
 
     calculator::CalculatorEngine& Calculator() { return m_calculator; }
     const calculator::CalculatorEngine& Calculator() const { return m_calculator; }
@@ -49,7 +48,7 @@ class CalculatorPanel {
     void HideCalculatorPanel();  // the steps every way of closing the panel shares
 
     Dispatcher& m_dispatcher;
-    const conversion::RegionalSettingsSource& m_regional;
+    const numbers::RegionalSettingsSource& m_regional;
     Announcements& m_announcements;
     QPushButton* cmdCalcu;
     QGroupBox* frmCalcu;

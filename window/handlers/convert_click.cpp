@@ -55,8 +55,7 @@ class WindowConvertForm final : public conversion::ConvertForm {
 
 }  // namespace
 
-ConvertClick::ConvertClick(const Form1Controls& ui,
-                           const conversion::RegionalSettingsSource& regional,
+ConvertClick::ConvertClick(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
                            Announcements& announcements)
     : m_regional(regional),
       m_announcements(announcements),
@@ -64,11 +63,11 @@ ConvertClick::ConvertClick(const Form1Controls& ui,
                  ui.lblCalc3, ui.lblCalc6, ui.lblCalcFrm1, ui.lblCalcFrm2} {}
 
 void ConvertClick::cmdByteConvert_Click() {
-    const conversion::RegionalNumberSettings settings = m_regional.Current();
+    const numbers::RegionalNumberSettings settings = m_regional.Current();
     WindowConvertForm form(m_controls, settings.zeroDigit);
     conversion::RunConvert(form, settings);
-    m_announcements
-        .AnnounceResult();  // not reached after a run-time error: no stale result is heard
+    // Not reached after a run-time error: no stale result is heard.
+    m_announcements.AnnounceResult();
 }
 
 }  // namespace ombrelo::window

@@ -16,7 +16,7 @@ class Announcements;
 // Step 4's Convert: the core's Convert run over the window's boxes and labels.
 class ConvertClick {
   public:
-    ConvertClick(const Form1Controls& ui, const conversion::RegionalSettingsSource& regional,
+    ConvertClick(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
                  Announcements& announcements);
 
     void cmdByteConvert_Click();
@@ -34,7 +34,7 @@ class ConvertClick {
     };
 
   private:
-    const conversion::RegionalSettingsSource& m_regional;
+    const numbers::RegionalSettingsSource& m_regional;
     Announcements& m_announcements;
     Controls m_controls;
 };

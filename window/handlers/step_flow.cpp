@@ -43,7 +43,7 @@ void MoveLeft(QWidget* control, int twips) {
 
 }  // namespace
 
-StepFlow::StepFlow(const Form1Controls& ui, const conversion::RegionalSettingsSource& regional,
+StepFlow::StepFlow(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
                    Announcements& announcements, const OptionClicks& optionClicks)
     : m_regional(regional),
       m_announcements(announcements),

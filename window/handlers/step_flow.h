@@ -22,7 +22,7 @@ class OptionClicks;
 // directions, a direction its amount box.
 class StepFlow {
   public:
-    StepFlow(const Form1Controls& ui, const conversion::RegionalSettingsSource& regional,
+    StepFlow(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
              Announcements& announcements, const OptionClicks& optionClicks);
 
     void cmdSelect_Click();
@@ -42,7 +42,7 @@ class StepFlow {
     // A number of the core written into a box, in the user's digits (locale_digits.h).
     void SetNumber(QLineEdit* box, std::string_view coreText) const;
 
-    const conversion::RegionalSettingsSource& m_regional;
+    const numbers::RegionalSettingsSource& m_regional;
     Announcements& m_announcements;
     const OptionClicks& m_optionClicks;
     QComboBox* Combo1;

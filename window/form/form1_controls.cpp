@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "window/widgets/number_label.h"
+
 namespace ombrelo::window {
 
 namespace {
@@ -23,6 +25,15 @@ template <typename T>
 void Find(const QWidget& window, T*& control, const std::string& name) {
     control = window.findChild<T*>(QString::fromStdString(name));
     if (control == nullptr) throw std::logic_error("the window has no control " + name);
+}
+
+// A number label is a QLabel to Qt's meta-objects (it adds none of its own), so only C++ can
+// tell it from a plain one.
+void Find(const QWidget& window, NumberLabel*& control, const std::string& name) {
+    QLabel* label = nullptr;
+    Find(window, label, name);
+    control = dynamic_cast<NumberLabel*>(label);
+    if (control == nullptr) throw std::logic_error("the window's " + name + " is no number label");
 }
 
 }  // namespace

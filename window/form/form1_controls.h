@@ -2,11 +2,12 @@
 
 #include <array>
 
+#include "window/widgets/number_label.h"
+
 class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -46,10 +47,10 @@ struct Form1Controls {
     QLabel* lblCalcDeci = nullptr;
     QLabel* lblOptCalc2 = nullptr;
     QFrame* Line1 = nullptr;
-    QLabel* lblCalc6 = nullptr;
+    NumberLabel* lblCalc6 = nullptr;  // the results: number labels (number_label.h)
     QLabel* lblCalc5 = nullptr;
     QLabel* lblCalc4 = nullptr;
-    QLabel* lblCalc3 = nullptr;
+    NumberLabel* lblCalc3 = nullptr;
     QLabel* lblCalc2 = nullptr;
     QLabel* lblCalc1 = nullptr;
     QLabel* lblCalcFrm1 = nullptr;

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include "window/desktop/qt_text.h"
+#include "window/widgets/number_label.h"
 
 namespace ombrelo::window {
 
@@ -50,6 +51,10 @@ inline void SetCaption(QLabel* label, std::string_view caption) {
         QAccessibleEvent renamed(named, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
+}
+// A number label fits the number it is given (number_label.h).
+inline void SetCaption(NumberLabel* label, std::string_view caption) {
+    label->setText(ToQString(caption));
 }
 inline void SetCaption(QAbstractButton* button, std::string_view caption) {
     button->setText(ToQString(caption));

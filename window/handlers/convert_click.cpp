@@ -45,7 +45,7 @@ class WindowConvertForm final : public conversion::ConvertForm {
 
   private:
     QRadioButton* optForm(int slot) const { return m_form.optForm[static_cast<std::size_t>(slot)]; }
-    QLabel* ResultLabel(Direction direction) const {
+    NumberLabel* ResultLabel(Direction direction) const {
         return direction == Direction::Forward ? m_form.lblCalc3 : m_form.lblCalc6;
     }
 

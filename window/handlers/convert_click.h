@@ -11,6 +11,7 @@ class QRadioButton;
 namespace ombrelo::window {
 
 struct Form1Controls;
+class NumberLabel;
 class Announcements;
 
 // Step 4's Convert: the core's Convert run over the window's boxes and labels.
@@ -27,8 +28,8 @@ class ConvertClick {
         QLineEdit* txtCalc1;
         QLineEdit* txtCalc2;
         QLineEdit* txtCalcDeci;
-        QLabel* lblCalc3;
-        QLabel* lblCalc6;
+        NumberLabel* lblCalc3;
+        NumberLabel* lblCalc6;
         QLabel* lblCalcFrm1;
         QLabel* lblCalcFrm2;
     };

@@ -34,6 +34,9 @@ constexpr int kReverseDeciBoxLeft = 3840;
 void Empty(QLabel* label) {
     SetCaption(label, "");
 }
+void Empty(NumberLabel* label) {
+    SetCaption(label, "");
+}
 void Empty(QLineEdit* box) {
     SetText(box, "");
 }

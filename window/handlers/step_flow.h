@@ -15,6 +15,7 @@ class QRadioButton;
 namespace ombrelo::window {
 
 struct Form1Controls;
+class NumberLabel;
 class Announcements;
 class OptionClicks;
 
@@ -55,11 +56,11 @@ class StepFlow {
     QLabel* lblCalc1;
     QLineEdit* txtCalc1;
     QLabel* lblCalc2;
-    QLabel* lblCalc3;
+    NumberLabel* lblCalc3;
     QLabel* lblCalc4;
     QLineEdit* txtCalc2;
     QLabel* lblCalc5;
-    QLabel* lblCalc6;
+    NumberLabel* lblCalc6;
     QLabel* lblCalcFrm1;
     QLabel* lblCalcFrm2;
     QLabel* lblCalcDeci;

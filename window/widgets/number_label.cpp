@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QToolTip>
 
 namespace ombrelo::window {
@@ -33,6 +34,16 @@ NumberLabel::NumberLabel(const QFont& designFont, Qt::Alignment designAlignment,
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
+void NumberLabel::setText(const QString& text) {
+    QLabel::setText(text);
+    Fit();
+}
+
+void NumberLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    Fit();
+}
+
 // Copy takes the selection, or the whole number when nothing is selected, as the menu's does.
 void NumberLabel::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) && !hasSelectedText() && !text().isEmpty()) {
@@ -47,7 +58,8 @@ int NumberLabel::UsableWidth() const {
     return contentsRect().width() - 2 * kPadding;
 }
 
-// Qt tells a label nothing when its text changes, so the fit is worked out when it is drawn.
+// The largest size the whole text fits at, or the floor with the text cut; worked out when the
+// text or the width changes, never while drawing.
 void NumberLabel::Fit() {
     const QString whole = text();
     const int width = UsableWidth();
@@ -80,9 +92,9 @@ void NumberLabel::Fit() {
 }
 
 void NumberLabel::paintEvent(QPaintEvent* event) {
-    Fit();
+    Q_ASSERT(text() == m_fittedText);  // written through QLabel::setText, unfitted
     QLabel::paintEvent(event);
-    if (m_cutAt < 0) return;
+    if (m_cutAt < 0 || text() != m_fittedText) return;
     // The text is drawn left-aligned and whole, so selecting it works as usual; its end is
     // covered from the cut on, and the ellipsis drawn there.
     QPainter painter(this);

@@ -20,6 +20,11 @@ class NumberLabel final : public QLabel {
 
     NumberLabel(const QFont& designFont, Qt::Alignment designAlignment, QWidget* parent);
 
+    // Shows the text and fits it at once. QLabel's own setText is not virtual and says nothing,
+    // so a number is written through this one: through a QLabel pointer it would keep the fit
+    // of the text before.
+    void setText(const QString& text);
+
     // What the user sees of the text as it was last drawn: the whole text, or its beginning
     // followed by "…".
     QString ShownText() const { return m_shown; }
@@ -27,6 +32,7 @@ class NumberLabel final : public QLabel {
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -116,13 +116,13 @@ void Form1::ConnectHandlers() {
             run([&panel] { panel.txtDisplay_Change(); }));
     // After the box's own focus-in, which selects everything when the focus came by Tab. A
     // focus that lands beneath an open panel, by whatever way, goes on into the panel.
-    m_focusChanged = connect(qApp, &QApplication::focusChanged, this,
-                             [this, display = ui.txtDisplay, gotFocus = run([&panel] {
-                                                                 panel.txtDisplay_GotFocus();
-                                                             })](QWidget* /*old*/, QWidget* now) {
-                                 if (now == display) gotFocus();
-                                 m_keyboardReach.KeepFocusOutOfCover();
-                             });
+    const auto displayGotFocus = run([&panel] { panel.txtDisplay_GotFocus(); });
+    m_focusChanged =
+        connect(qApp, &QApplication::focusChanged, this,
+                [this, display = ui.txtDisplay, displayGotFocus](QWidget* /*old*/, QWidget* now) {
+                    if (now == display) displayGotFocus();
+                    m_keyboardReach.KeepFocusOutOfCover();
+                });
     auto* keys = new EventFilter(this, [&panel](QObject* control, QEvent* event) {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
         return panel.CalculatorKeyEvent(static_cast<QWidget*>(control),

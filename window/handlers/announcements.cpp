@@ -1,3 +1,5 @@
+#include "window/handlers/announcements.h"
+
 #include <utility>
 
 #include <QApplication>
@@ -6,7 +8,6 @@
 #include <QRadioButton>
 
 #include "window/form/form1_controls.h"
-#include "window/handlers/announcements.h"
 #include "window/handlers/keyboard_reach.h"
 #include "window/widgets/notice.h"
 

@@ -1,3 +1,5 @@
+#include "window/handlers/calculator_panel.h"
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -7,7 +9,6 @@
 #include "window/form/form1_controls.h"
 #include "window/handlers/announcements.h"
 #include "window/handlers/calculator_keys.h"
-#include "window/handlers/calculator_panel.h"
 #include "window/handlers/control_ops.h"
 
 namespace ombrelo::window {

@@ -1,3 +1,5 @@
+#include "window/handlers/convert_click.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -7,7 +9,6 @@
 #include "window/form/form1_controls.h"
 #include "window/handlers/announcements.h"
 #include "window/handlers/control_ops.h"
-#include "window/handlers/convert_click.h"
 
 namespace ombrelo::window {
 

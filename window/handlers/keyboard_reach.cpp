@@ -1,3 +1,5 @@
+#include "window/handlers/keyboard_reach.h"
+
 #include <algorithm>
 #include <initializer_list>
 #include <utility>
@@ -19,7 +21,6 @@
 #include "window/form/form1_controls.h"
 #include "window/form/form_table.h"
 #include "window/handlers/control_ops.h"
-#include "window/handlers/keyboard_reach.h"
 #include "window/widgets/event_filter.h"
 
 namespace ombrelo::window {

@@ -1,3 +1,5 @@
+#include "window/handlers/side_panels.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -11,7 +13,6 @@
 #include "window/handlers/announcements.h"
 #include "window/handlers/control_ops.h"
 #include "window/handlers/keyboard_reach.h"
-#include "window/handlers/side_panels.h"
 
 namespace ombrelo::window {
 

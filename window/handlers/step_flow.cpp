@@ -1,3 +1,5 @@
+#include "window/handlers/step_flow.h"
+
 #include <initializer_list>
 
 #include <QComboBox>
@@ -14,7 +16,6 @@
 #include "window/handlers/announcements.h"
 #include "window/handlers/control_ops.h"
 #include "window/handlers/option_clicks.h"
-#include "window/handlers/step_flow.h"
 
 // The walk through steps 1 to 3. The handlers keep no state: what the user chose is read back
 // from the controls and compared with the catalog's texts.

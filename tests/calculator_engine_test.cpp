@@ -368,11 +368,12 @@ TEST(CalculatorEngine, RandomKeySequencesKeepInvariants) {
             CHECK_INVARIANT(std::fabs(shown - result) <= 1e-4 * std::fabs(result));
         }
     }
-    // The run reached every failure and many long results.
+    // The run reached every failure and many long results: about 1,050 a run (40 seeds: 989 to
+    // 1,106), so the bound stays clear of what a fresh seed may bring.
     EXPECT_GT(errorCounts[6], 0);
     EXPECT_GT(errorCounts[11], 0);
     EXPECT_GT(errorCounts[13], 0);
-    EXPECT_GT(fittedResults, 1000);
+    EXPECT_GT(fittedResults, 500);
 }
 
 #undef CHECK_INVARIANT

@@ -11,7 +11,6 @@
 #include "window/handlers/calculator_panel.h"
 #include "window/handlers/convert_click.h"
 #include "window/handlers/keyboard_reach.h"
-#include "window/handlers/option_clicks.h"
 #include "window/handlers/side_panels.h"
 #include "window/handlers/step_flow.h"
 
@@ -52,8 +51,7 @@ class Form1 : public QWidget {
     // The groups of handlers, each holding only the controls it uses.
     KeyboardReach m_keyboardReach{*this, m_ui};
     Announcements m_announcements{*this, m_ui, m_keyboardReach};
-    OptionClicks m_optionClicks;
-    StepFlow m_stepFlow{m_ui, m_regional, m_announcements, m_optionClicks};
+    StepFlow m_stepFlow{m_ui, m_regional, m_announcements};
     ConvertClick m_convertClick{m_ui, m_regional, m_announcements};
     SidePanels m_sidePanels{m_ui, m_keyboardReach, m_announcements, m_dispatcher.platform()};
     CalculatorPanel m_calculatorPanel{m_ui, m_dispatcher, m_regional, m_announcements};

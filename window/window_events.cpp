@@ -66,10 +66,6 @@ void Form1::ConnectHandlers() {
     const auto onClick = [this, &run](QAbstractButton* button, Handler handler) {
         connect(button, &QAbstractButton::clicked, this, run(std::move(handler)));
     };
-    const auto onOptionClick = [this, &onClick](QRadioButton* option, const Handler& handler) {
-        onClick(option, handler);
-        m_optionClicks.Add(option, handler);
-    };
     const auto onLabelClick = [&run](QLabel* label, Handler handler) {
         new LabelClickFilter(label, run(std::move(handler)));
     };
@@ -77,14 +73,14 @@ void Form1::ConnectHandlers() {
     // Steps 1 to 3.
     StepFlow& steps = m_stepFlow;
     onClick(ui.cmdSelect, [&steps] { steps.cmdSelect_Click(); });
-    onOptionClick(ui.optForm[1], [&steps] { steps.optForm1_Click(); });
-    onOptionClick(ui.optForm[2], [&steps] { steps.optForm2_Click(); });
-    onOptionClick(ui.optForm[3], [&steps] { steps.optForm3_Click(); });
-    onOptionClick(ui.optForm[4], [&steps] { steps.optForm4_Click(); });
-    onOptionClick(ui.optForm[5], [&steps] { steps.optForm5_Click(); });
-    onOptionClick(ui.optForm[6], [&steps] { steps.optForm6_Click(); });
-    onOptionClick(ui.optCalc1, [&steps] { steps.optCalc1_Click(); });
-    onOptionClick(ui.optCalc2, [&steps] { steps.optCalc2_Click(); });
+    onClick(ui.optForm[1], [&steps] { steps.optForm1_Click(); });
+    onClick(ui.optForm[2], [&steps] { steps.optForm2_Click(); });
+    onClick(ui.optForm[3], [&steps] { steps.optForm3_Click(); });
+    onClick(ui.optForm[4], [&steps] { steps.optForm4_Click(); });
+    onClick(ui.optForm[5], [&steps] { steps.optForm5_Click(); });
+    onClick(ui.optForm[6], [&steps] { steps.optForm6_Click(); });
+    onClick(ui.optCalc1, [&steps] { steps.optCalc1_Click(); });
+    onClick(ui.optCalc2, [&steps] { steps.optCalc2_Click(); });
     onLabelClick(ui.lblOptCalc2, [&steps] { steps.lblOptCalc2_Click(); });
 
     // Step 4.

@@ -102,6 +102,11 @@ inline bool IsSelected(const QRadioButton* option) {
     return option->isChecked();
 }
 
+// Selects the option, and so unselects the others of its group. Raises no click.
+inline void Select(QRadioButton* option) {
+    option->setChecked(true);
+}
+
 // Leaves the whole group without a selection: an auto-exclusive button refuses to be
 // unchecked while it is the checked one. Raises no click.
 inline void Unselect(QRadioButton* option) {

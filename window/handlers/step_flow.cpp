@@ -15,7 +15,6 @@
 #include "window/form/form_table.h"
 #include "window/handlers/announcements.h"
 #include "window/handlers/control_ops.h"
-#include "window/handlers/option_clicks.h"
 
 // The walk through steps 1 to 3. The handlers keep no state: what the user chose is read back
 // from the controls and compared with the catalog's texts.
@@ -48,10 +47,9 @@ void MoveLeft(QWidget* control, int twips) {
 }  // namespace
 
 StepFlow::StepFlow(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
-                   Announcements& announcements, const OptionClicks& optionClicks)
+                   Announcements& announcements)
     : m_regional(regional),
       m_announcements(announcements),
-      m_optionClicks(optionClicks),
       Combo1(ui.Combo1),
       frmChoose(ui.frmChoose),
       frmCalc(ui.frmCalc),
@@ -72,10 +70,6 @@ StepFlow::StepFlow(const Form1Controls& ui, const numbers::RegionalSettingsSourc
       lblCalcDeci(ui.lblCalcDeci),
       txtCalcDeci(ui.txtCalcDeci),
       cmdByteConvert(ui.cmdByteConvert) {}
-
-void StepFlow::Select(QRadioButton* option) {
-    m_optionClicks.Select(option);
-}
 
 void StepFlow::SetNumber(QLineEdit* box, std::string_view coreText) const {
     box->setText(ToUserDigits(coreText, m_regional.Current().zeroDigit));
@@ -210,9 +204,11 @@ void StepFlow::optCalc2_Click() {
     }
 }
 
-// The label acts as optCalc2's caption: selecting the button runs optCalc2_Click within.
+// The label acts as optCalc2's caption: the button is selected and its click handler runs
+// within this one, as the user's click on it would run it.
 void StepFlow::lblOptCalc2_Click() {
     Select(optCalc2);
+    optCalc2_Click();
 }
 
 }  // namespace ombrelo::window

@@ -17,14 +17,13 @@ namespace ombrelo::window {
 struct Form1Controls;
 class NumberLabel;
 class Announcements;
-class OptionClicks;
 
 // The walk through steps 1 to 3: Select offers the area's formulas, a formula its two
 // directions, a direction its amount box.
 class StepFlow {
   public:
     StepFlow(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
-             Announcements& announcements, const OptionClicks& optionClicks);
+             Announcements& announcements);
 
     void cmdSelect_Click();
     void optForm1_Click();
@@ -39,13 +38,11 @@ class StepFlow {
 
   private:
     void optForm_Click(int n);  // the body the six formula buttons share
-    void Select(QRadioButton* option);
     // A number of the core written into a box, in the user's digits (locale_digits.h).
     void SetNumber(QLineEdit* box, std::string_view coreText) const;
 
     const numbers::RegionalSettingsSource& m_regional;
     Announcements& m_announcements;
-    const OptionClicks& m_optionClicks;
     QComboBox* Combo1;
     QGroupBox* frmChoose;
     QGroupBox* frmCalc;

@@ -1,8 +1,5 @@
 #include "window/form/form1_controls.h"
 
-#include <stdexcept>
-#include <string>
-
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
@@ -19,29 +16,19 @@
 
 namespace ombrelo::window {
 
-namespace {
-
-template <typename T>
-void Find(const QWidget& window, T*& control, const std::string& name) {
-    control = window.findChild<T*>(QString::fromStdString(name));
-    if (control == nullptr) throw std::logic_error("the window has no control " + name);
-}
-
 // A number label is a QLabel to Qt's meta-objects (it adds none of its own), so only C++ can
 // tell it from a plain one.
-void Find(const QWidget& window, NumberLabel*& control, const std::string& name) {
+void FindControl(const QWidget& window, NumberLabel*& control, const std::string& name) {
     QLabel* label = nullptr;
-    Find(window, label, name);
+    FindControl(window, label, name);
     control = dynamic_cast<NumberLabel*>(label);
     if (control == nullptr) throw std::logic_error("the window's " + name + " is no number label");
 }
 
-}  // namespace
-
 Form1Controls FindControls(const QWidget& window) {
     Form1Controls ui;
     const auto find = [&window](auto*& control, const std::string& name) {
-        Find(window, control, name);
+        FindControl(window, control, name);
     };
     find(ui.frmCalcu, "frmCalcu");
     find(ui.frmNew, "frmNew");

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
+#include <string>
+
+#include <QString>
+#include <QWidget>
 
 #include "window/widgets/number_label.h"
 
@@ -13,7 +18,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class QWidget;
 
 namespace ombrelo::window {
 
@@ -89,5 +93,14 @@ struct Form1Controls {
 // (form_table.h): the window's own view of them, and a test's. Throws std::logic_error when
 // the window has no such control of that type.
 Form1Controls FindControls(const QWidget& window);
+
+// One control of the window by its object name, as the type of `control`; throws
+// std::logic_error when the window has no such control of that type.
+template <typename T>
+void FindControl(const QWidget& window, T*& control, const std::string& name) {
+    control = window.findChild<T*>(QString::fromStdString(name));
+    if (control == nullptr) throw std::logic_error("the window has no control " + name);
+}
+void FindControl(const QWidget& window, NumberLabel*& control, const std::string& name);
 
 }  // namespace ombrelo::window

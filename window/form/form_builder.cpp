@@ -1,6 +1,7 @@
 #include "window/form/form_builder.h"
 
 #include "window/desktop/qt_text.h"
+#include "window/form/form1_controls.h"
 #include "window/widgets/accessible_controls.h"
 #include "window/widgets/event_filter.h"
 #include "window/widgets/form_style.h"
@@ -343,19 +344,13 @@ void BuildForm(QWidget& window, const WindowRow& design, std::span<const Control
     Stack(rows, objects);
     ChainTabOrder(rows, objects);
     // A label names the control beside it for screen readers, by its caption as it changes.
-    const auto named = [&window](std::string_view name) {
-        auto* control = window.findChild<QWidget*>(ToQString(name));
-        if (control == nullptr)
-            throw std::logic_error("the form has no control " + std::string(name));
-        return control;
-    };
     for (const ControlRow& row : rows) {
-        if (!row.buddy.empty()) {
-            auto* label = qobject_cast<QLabel*>(named(row.name));
-            if (label == nullptr)
-                throw std::logic_error("a buddy is given to a non-label " + std::string(row.name));
-            label->setBuddy(named(row.buddy));
-        }
+        if (row.buddy.empty()) continue;
+        QLabel* label = nullptr;
+        QWidget* named = nullptr;
+        FindControl(window, label, std::string(row.name));
+        FindControl(window, named, std::string(row.buddy));
+        label->setBuddy(named);
     }
 }
 

@@ -106,15 +106,17 @@ QWidget* MakeWidget(const ControlRow& row, QWidget& parent) {
             const Qt::Alignment alignment = ToQt(row.align) | Qt::AlignTop;
             QLabel* label = nullptr;
             if (row.number) {
-                label = new NumberLabel(MakeFont(row.font), alignment, &parent);
+                auto* number = new NumberLabel(MakeFont(row.font), alignment, &parent);
+                number->setText(text);  // through its own writing, which fits it
+                label = number;
             } else {
                 label = new QLabel(&parent);
                 label->setWordWrap(true);
                 label->setAlignment(alignment);
+                // Captions come from the catalog at run time: never read them as markup.
+                label->setTextFormat(Qt::PlainText);
+                label->setText(text);
             }
-            // Captions come from the catalog at run time: never read them as markup.
-            label->setTextFormat(Qt::PlainText);
-            label->setText(text);
             if (row.border) {
                 label->setFrameShape(QFrame::Box);
                 label->setLineWidth(1);

@@ -27,6 +27,7 @@ NumberLabel::NumberLabel(const QFont& designFont, Qt::Alignment designAlignment,
     : QLabel(parent), m_designFont(designFont), m_designAlignment(designAlignment) {
     setFont(designFont);
     setAlignment(designAlignment);
+    setTextFormat(Qt::PlainText);  // a number, never markup
     setWordWrap(false);
     setIndent(kPadding);
     // Reached by Tab, read by a screen reader with the caption that names it, selected and

@@ -47,6 +47,7 @@ class FormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         form.show();
+        form.activateWindow();  // where no window manager does it (a bare X server)
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 

@@ -31,13 +31,25 @@ class ScreenReader : public FormTest {
             if (event->type() != QEvent::Show) return false;
             QAccessibleInterface* const heard = Accessible(shown);
             EXPECT_EQ(heard->role(), QAccessible::Notification);
-            notices.append(heard->text(QAccessible::Name));
+            // Speech reads its name, a braille display its text: the two must agree.
+            const QString text = WholeText(heard);
+            EXPECT_EQ(heard->text(QAccessible::Name), text);
+            notices.append(text);
             return false;
         }));
     }
 
     static QAccessibleInterface* Accessible(QObject* control) {
         return QAccessible::queryAccessibleInterface(control);
+    }
+    // What a braille display shows of a control: its text, read by offsets.
+    static QString WholeText(QAccessibleInterface* accessible) {
+        QAccessibleTextInterface* const text = accessible->textInterface();
+        return text == nullptr ? u"(no text)"_s : text->text(0, text->characterCount());
+    }
+    // The control's place on screen.
+    static QRect OnScreen(const QWidget* control) {
+        return {control->mapToGlobal(QPoint(0, 0)), control->size()};
     }
 
     QStringList notices;
@@ -132,6 +144,13 @@ TEST_F(ScreenReader, ControlsAreReadWholeByTheNamesTheWindowShows) {
     };
     EXPECT_EQ(labelledBy(ui.Combo1), u"Area of conversion"_s);
     EXPECT_EQ(labelledBy(ui.lblCalc3), u"KiloBytes:"_s);
+    // The result as text that can be read and selected but not changed.
+    QAccessibleInterface* const result = Accessible(ui.lblCalc3);
+    EXPECT_EQ(WholeText(result), u"0.98"_s);
+    EXPECT_TRUE(result->state().readOnly);
+    EXPECT_EQ(result->editableTextInterface(), nullptr);
+    result->textInterface()->setSelection(0, 2, 4);
+    EXPECT_EQ(ui.lblCalc3->selectedText(), u"98"_s);
     EXPECT_EQ(labelledBy(ui.optCalc2), u""_s) << "its label is no group's title";
     EXPECT_EQ(Accessible(ui.lblCalcFrm1)->text(QAccessible::Name), u"(bytes) / 1024"_s);
     EXPECT_EQ(Accessible(ui.lblCalcFrm2)->text(QAccessible::Name), u""_s) << "beneath txtCalc1";
@@ -151,19 +170,159 @@ TEST_F(ScreenReader, ControlsAreReadWholeByTheNamesTheWindowShows) {
     }
 }
 
-// The window's accessibility serves every label and option button of the process, also those
-// of no container, such as a message box's parts would be before they are placed.
-TEST(AccessibleControls, ControlsWithoutAContainerAreNamedByTheirOwnText) {
-    RegisterAccessibleControls();
-    QLabel label(QStringLiteral("12"));
-    QRadioButton uncaptioned;
-    for (QWidget* control : std::initializer_list<QWidget*>{&label, &uncaptioned}) {
-        control->show();
-        QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(accessible, nullptr);
-        EXPECT_EQ(accessible->text(QAccessible::Name),
-                  control == &label ? QStringLiteral("12") : QString());
+// Voice control, dictation and test automation fill a box through its editable text, as the
+// user would type it: within its maximum length, and never into the calculator's display.
+TEST_F(ScreenReader, AssistiveTechnologyEditsTheBoxesAsTypingWould) {
+    ChooseFormula("Bytes", 1);
+    Click(ui.optCalc1);
+    const auto editable = [](QWidget* box) { return Accessible(box)->editableTextInterface(); };
+    for (QWidget* box :
+         {static_cast<QWidget*>(ui.Combo1->lineEdit()), static_cast<QWidget*>(ui.txtCalc1),
+          static_cast<QWidget*>(ui.txtCalc2), static_cast<QWidget*>(ui.txtCalcDeci)}) {
+        EXPECT_NE(editable(box), nullptr) << box->objectName().toStdString();
     }
+
+    Accessible(ui.txtCalc1)->setText(QAccessible::Value, u"10"_s);
+    editable(ui.txtCalc1)->insertText(2, u"00"_s);
+    editable(ui.txtCalcDeci)->replaceText(0, 1, u"3"_s);
+    Click(ui.cmdByteConvert);
+    EXPECT_EQ(ui.lblCalc3->text(), u"0.977"_s);
+
+    editable(ui.txtCalcDeci)->replaceText(0, 1, QString(5000, u'7'));
+    EXPECT_EQ(ui.txtCalcDeci->text().size(), ui.txtCalcDeci->maxLength());
+    editable(ui.txtCalcDeci)->deleteText(1, ui.txtCalcDeci->maxLength());
+    EXPECT_EQ(ui.txtCalcDeci->text(), u"7"_s);
+
+    AccessKey(Qt::Key_U);
+    Type("5");
+    QAccessibleInterface* const display = Accessible(ui.txtDisplay);
+    EXPECT_EQ(display->editableTextInterface(), nullptr);
+    EXPECT_TRUE(display->state().readOnly);
+    EXPECT_FALSE(display->state().editable);
+    display->setText(QAccessible::Value, u"12345"_s);
+    EXPECT_EQ(ui.txtDisplay->text(), u"5"_s);
+}
+
+// Magnifiers and braille cursor routing follow where each character is drawn: in a box
+// scrolled to its caret, and in a centred box, over the ink of the character.
+TEST_F(ScreenReader, CharactersAreReportedWhereTheyAreDrawn) {
+    ChooseFormula("Bytes", 1);
+    Click(ui.optCalc1);
+    Type(std::string(60, '9'));
+    ui.txtCalc1->repaint();  // a box scrolls to its caret as it is drawn
+    QAccessibleTextInterface* const text = Accessible(ui.txtCalc1)->textInterface();
+    ASSERT_NE(text, nullptr);
+    const QRect caretCharacter = text->characterRect(text->cursorPosition() - 1);
+    EXPECT_TRUE(OnScreen(ui.txtCalc1).contains(caretCharacter))
+        << caretCharacter.x() << ".." << caretCharacter.right();
+    EXPECT_EQ(text->offsetAtPoint(caretCharacter.center()), 59);
+
+    TypeInto(ui.txtCalc1, "1000");
+    ui.txtCalcDeci->setFocus();  // no caret drawn among the digits
+    const QImage drawn = ui.txtCalc1->grab().toImage();
+    const QColor paper = ui.txtCalc1->palette().color(QPalette::Base);
+    const int middle = drawn.height() / 2;
+    for (int offset = 0; offset < 4; ++offset) {
+        SCOPED_TRACE(offset);
+        const QRect character =
+            text->characterRect(offset).translated(-OnScreen(ui.txtCalc1).topLeft());
+        int ink = 0;
+        for (int x = character.left(); x <= character.right(); ++x) {
+            for (int y = middle - 4; y <= middle + 4; ++y)
+                ink += drawn.pixelColor(x, y) != paper ? 1 : 0;
+        }
+        EXPECT_GT(ink, 4) << "no digit drawn at " << character.x() << ".." << character.right();
+    }
+}
+
+// A key whose handler hides the control with the focus moves the focus once, to a control that
+// stays: each move is an event a screen reader speaks and a magnifier follows.
+TEST_F(ScreenReader, AKeyThatHidesTheFocusedControlMovesTheFocusOnce) {
+    const struct {
+        const char* from;
+        std::function<QWidget*()> focus;
+        Qt::Key accessKey;
+    } cases[] = {
+        {"the amount", [&] { return ui.txtCalc1; }, Qt::Key_S},
+        {"a formula", [&] { return ui.optForm[2]; }, Qt::Key_S},
+        {"Convert", [&] { return ui.cmdByteConvert; }, Qt::Key_S},
+        {"the places", [&] { return ui.txtCalcDeci; }, Qt::Key_C},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        Convert("Bytes", 1, true, "1000");
+        c.focus()->setFocus();
+        int moves = 0;
+        const auto counting = QObject::connect(qApp, &QApplication::focusChanged,
+                                               [&moves](QWidget*, QWidget*) { ++moves; });
+        AccessKey(c.accessKey);
+        QObject::disconnect(counting);
+        EXPECT_EQ(moves, 1);
+        EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+        EXPECT_TRUE(QApplication::focusWidget()->isEnabled());
+    }
+}
+
+// With the accessibility bridge on (a desktop session that a screen reader listens to; the
+// offscreen platform has none): what assistive technology is told as the window changes.
+class WithBridge : public FormTest {
+  protected:
+    void SetUp() override {
+        // The bridge turns itself on once the event loop has run, on a desktop platform only.
+        if (QGuiApplication::platformName() == u"offscreen"_s ||
+            !QTest::qWaitFor([] { return QAccessible::isActive(); }))
+            GTEST_SKIP() << "no accessibility bridge on this platform";
+        FormTest::SetUp();
+        events().clear();
+        m_listening = true;
+        m_previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::NameChanged)
+                events().append(
+                    {event->object(), event->accessibleInterface()->text(QAccessible::Name)});
+        });
+    }
+    void TearDown() override {
+        if (m_listening) QAccessible::installUpdateHandler(m_previous);
+        FormTest::TearDown();
+    }
+    struct Renamed {
+        QObject* control;
+        QString name;
+        bool operator==(const Renamed&) const = default;
+    };
+    static QList<Renamed>& events() {
+        static QList<Renamed> recorded;
+        return recorded;
+    }
+
+  private:
+    bool m_listening = false;
+    QAccessible::UpdateHandler m_previous = nullptr;
+};
+
+TEST_F(WithBridge, ABoxIsRenamedAsItsPromptChanges) {
+    ChooseFormula("Bytes", 1);
+    Click(ui.optCalc1);
+    EXPECT_TRUE(events().contains(Renamed{ui.txtCalc1, u"Enter Byte Amount"_s}));
+    events().clear();
+    Click(ui.optCalc2);
+    EXPECT_TRUE(events().contains(Renamed{ui.txtCalc2, u"Enter KiloByte Amount"_s}));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(ui.txtDisplay)->state().readOnly);
+}
+
+// Other windows of the program, such as the message box that reports an error, keep Qt's own
+// accessible objects, with all they offer.
+TEST(AccessibleControls, OtherWindowsKeepQtsOwnObjects) {
+    QWidget served;
+    RegisterAccessibleControls(served);
+    QWidget window;
+    QLineEdit box(&window);
+    QLabel label(QStringLiteral("12"), &window);
+    window.show();
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_NE(accessible->editableTextInterface(), nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&label)->text(QAccessible::Name), u"12"_s);
 }
 
 }  // namespace

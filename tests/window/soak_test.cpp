@@ -272,6 +272,7 @@ class Soak : public FormTest {
             ASSERT_EQ(formulas, 1) << "step 3 only with a formula selected";
         }
         if (ui.cmdByteConvert->isEnabled()) {
+            ASSERT_FALSE(ui.frmCalc->isHidden()) << "Convert only with its formula on screen";
             ASSERT_TRUE(ui.optCalc1->isChecked() || ui.optCalc2->isChecked());
         }
 

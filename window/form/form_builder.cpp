@@ -256,7 +256,7 @@ void RegisterFontSubstitutes() {
 
 void BuildForm(QWidget& window, const WindowRow& design, std::span<const ControlRow> rows) {
     RegisterFontSubstitutes();
-    RegisterAccessibleControls();
+    RegisterAccessibleControls(window);
 
     window.setStyle(FormStyle::Shared());
     window.setWindowTitle(ToQString(design.caption));

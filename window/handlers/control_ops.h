@@ -37,6 +37,20 @@ inline void Disable(QWidget* control) {
 inline void GiveFocus(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
 }
+// Qt moves the focus off a control as it is hidden or disabled, to the next in tab order, which
+// the same handler may hide next: each move is one more focus event for a screen reader or a
+// magnifier to follow. A handler about to take away these controls gives the focus, if it is
+// on one of them, to a control that stays, so it moves once.
+inline void KeepFocusOutOf(std::initializer_list<const QWidget*> leaving, QWidget* staying) {
+    const QWidget* const focus = staying->window()->focusWidget();
+    if (focus == nullptr) return;
+    for (const QWidget* control : leaving) {
+        if (control == focus || control->isAncestorOf(focus)) {
+            GiveFocus(staying);
+            return;
+        }
+    }
+}
 
 inline std::string Caption(const QLabel* label) {
     return ToUtf8(label->text());

@@ -76,7 +76,9 @@ void StepFlow::SetNumber(QLineEdit* box, std::string_view coreText) const {
 }
 
 void StepFlow::cmdSelect_Click() {
+    KeepFocusOutOf({frmChoose, frmCalc, cmdByteConvert}, Combo1);
     Hide(frmCalc);
+    Disable(cmdByteConvert);  // no formula is chosen until one is clicked again
     Show(frmChoose);
     for (std::size_t n = 1; n <= kFormulaButtons; ++n)
         Unselect(optForm[n]);

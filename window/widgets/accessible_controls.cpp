@@ -3,23 +3,32 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEvent>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionFrame>
+#include <QVariant>
 
 #include "window/widgets/notice.h"
+#include "window/widgets/number_label.h"
 
 namespace ombrelo::window {
 namespace {
+
+// Marks a window whose controls these objects serve; any other window (a message box, a
+// dialog of Qt's) keeps Qt's own objects and everything they offer.
+constexpr char kServedWindow[] = "ombreloAccessibleControls";
+
+bool IsServed(const QObject* object) {
+    if (!object->isWidgetType()) return false;
+    return static_cast<const QWidget*>(object)->window()->property(kServedWindow).toBool();
+}
 
 // A label beneath a shown text box, which hides it.
 bool IsBeneathABox(const QWidget& label) {
     const QPoint centre = label.geometry().center();
     const QWidget* const container = label.parentWidget();
-    if (container == nullptr) return false;  // the factory serves every label of the process
+    if (container == nullptr) return false;
     for (const QLineEdit* box : container->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
         if (box->isVisibleTo(container) && box->geometry().contains(centre)) return true;
     }
@@ -31,7 +40,91 @@ QString AsShown(const QWidget& control, const QString& name) {
     return control.isVisibleTo(control.window()) ? name : QString();
 }
 
-class LabelAccessible final : public QAccessibleWidget {
+// A text offered to assistive technology as one run of attributes, read by offsets: braille
+// displays and a screen reader's review read a control's text through this, not its name.
+// Qt 6.4 reports an empty run at every offset of a line edit, and a screen reader that splits
+// the line by runs drops its last character ("1000" read as "100").
+class WholeText : public QAccessibleTextInterface {
+  public:
+    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    QString text(int startOffset, int endOffset) const override {
+        return Whole().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Whole().size()); }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
+    // The character whose drawn place holds the point, by the same measure as characterRect.
+    int offsetAtPoint(const QPoint& point) const override {
+        for (int offset = 0; offset < characterCount(); ++offset) {
+            if (characterRect(offset).contains(point)) return offset;
+        }
+        return -1;
+    }
+
+  protected:
+    virtual QString Whole() const = 0;
+};
+
+// A text that the user reads and selects but cannot change; the caret stands where the
+// selection ends.
+class SelectableText : public WholeText {
+  public:
+    int cursorPosition() const override {
+        return label().hasSelectedText()
+                   ? label().selectionStart() + static_cast<int>(label().selectedText().size())
+                   : 0;
+    }
+    void setCursorPosition(int position) override { edit().setSelection(position, 0); }
+    int selectionCount() const override { return label().hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (index != 0 || !label().hasSelectedText()) return;
+        *startOffset = label().selectionStart();
+        *endOffset = *startOffset + static_cast<int>(label().selectedText().size());
+    }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int /*index*/) override { edit().setSelection(0, 0); }
+    void setSelection(int /*index*/, int startOffset, int endOffset) override {
+        edit().setSelection(startOffset, endOffset - startOffset);
+    }
+    // Where the label draws the character, on screen: its text on one line, in its font, at
+    // its alignment. A character past a cut ("…") is not drawn and has no place.
+    QRect characterRect(int offset) const override {
+        const QString whole = Whole();
+        const QString shown = ShownText();
+        const bool cut = shown != whole;
+        if (offset < 0 || offset >= whole.size() || (cut && offset >= shown.size() - 1)) return {};
+        const QFontMetricsF metrics(label().font(), &label());
+        const QRectF contents =
+            QRectF(label().contentsRect()).adjusted(label().indent(), 0, -label().indent(), 0);
+        const qreal width = metrics.horizontalAdvance(whole);
+        qreal left = contents.left();
+        const Qt::Alignment alignment = label().alignment();
+        if (alignment & Qt::AlignHCenter) left += (contents.width() - width) / 2;
+        if (alignment & Qt::AlignRight) left = contents.right() - width;
+        qreal top = contents.top();
+        if (alignment & Qt::AlignVCenter) top += (contents.height() - metrics.height()) / 2;
+        const QRectF character(left + metrics.horizontalAdvance(whole.left(offset)), top,
+                               metrics.horizontalAdvance(whole.at(offset)), metrics.height());
+        const QRect local = character.toAlignedRect();
+        return {label().mapToGlobal(local.topLeft()), local.size()};
+    }
+
+  protected:
+    virtual const QLabel& label() const = 0;
+    virtual QString ShownText() const { return Whole(); }
+    QString Whole() const override { return label().text(); }
+
+  private:
+    QLabel& edit() const { return const_cast<QLabel&>(label()); }
+};
+
+class LabelAccessible : public QAccessibleWidget {
   public:
     explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
@@ -53,8 +146,32 @@ class LabelAccessible final : public QAccessibleWidget {
         return found;
     }
 
-  private:
+  protected:
     const QLabel& label() const { return *static_cast<const QLabel*>(widget()); }
+};
+
+// A computed result: read by its caption and its number, and offered as text that can be
+// read, reviewed and selected, but not changed.
+class NumberLabelAccessible final : public LabelAccessible, public SelectableText {
+  public:
+    explicit NumberLabelAccessible(NumberLabel* label) : LabelAccessible(label) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return LabelAccessible::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = LabelAccessible::state();
+        state.readOnly = true;
+        state.selectableText = true;
+        return state;
+    }
+
+  protected:
+    const QLabel& label() const override { return LabelAccessible::label(); }
+    QString ShownText() const override {
+        return static_cast<const NumberLabel&>(label()).ShownText();
+    }
 };
 
 class OptionAccessible final : public QAccessibleWidget {
@@ -112,22 +229,32 @@ class OptionAccessible final : public QAccessibleWidget {
     const QRadioButton& option() const { return *static_cast<const QRadioButton*>(widget()); }
 };
 
-// A text box as Qt describes it, but with its text as one run of attributes: Qt 6.4 reports
-// an empty run at every offset, and a screen reader that splits the line by runs drops its last
-// character ("1000" read as "100").
-class LineEditAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+// A text box as Qt's own object describes it (its text, caret, selection, and editing by
+// assistive technology such as voice control), with its text as one run of attributes and its
+// characters placed where they are drawn, scrolled or centred. Edits go through the box's own
+// editing, so they keep to its maximum length as typing does; a read-only box offers none.
+class LineEditAccessible final : public QAccessibleWidget,
+                                 public WholeText,
+                                 public QAccessibleEditableTextInterface {
   public:
     explicit LineEditAccessible(QLineEdit* box)
         : QAccessibleWidget(box, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::EditableTextInterface && !box().isReadOnly())
+            return static_cast<QAccessibleEditableTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
+    using WholeText::text;
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) return box().text();
         return QAccessibleWidget::text(kind);
+    }
+    void setText(QAccessible::Text kind, const QString& text) override {
+        if (kind != QAccessible::Value) return QAccessibleWidget::setText(kind, text);
+        replaceText(0, characterCount(), text);
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -137,15 +264,6 @@ class LineEditAccessible final : public QAccessibleWidget, public QAccessibleTex
         return state;
     }
 
-    QString attributes(int /*offset*/, int* startOffset, int* endOffset) const override {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
-    QString text(int startOffset, int endOffset) const override {
-        return box().text().mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(box().text().size()); }
     int cursorPosition() const override { return box().cursorPosition(); }
     void setCursorPosition(int position) override { edit().setCursorPosition(position); }
     int selectionCount() const override { return box().hasSelectedText() ? 1 : 0; }
@@ -165,53 +283,87 @@ class LineEditAccessible final : public QAccessibleWidget, public QAccessibleTex
     void scrollToSubstring(int startIndex, int /*endIndex*/) override {
         edit().setCursorPosition(startIndex);
     }
-    int offsetAtPoint(const QPoint& point) const override {
-        return edit().cursorPositionAt(box().mapFromGlobal(point));
-    }
-    // Where the character is drawn, on screen, for a text that fits its box.
+    // Measured from the caret, which the box itself places after scrolling and alignment; the
+    // rectangle it reports for an input method is wider than the caret, around it.
     QRect characterRect(int offset) const override {
         const QString whole = box().text();
         if (offset < 0 || offset >= whole.size()) return {};
-        QStyleOptionFrame option;
-        option.initFrom(&box());
-        const QRect contents =
-            box().style()->subElementRect(QStyle::SE_LineEditContents, &option, &box());
-        const QFontMetrics metrics(box().font());
-        const int width = metrics.horizontalAdvance(whole);
-        int left = contents.left();
-        if (box().alignment() & Qt::AlignHCenter) left += (contents.width() - width) / 2;
-        if (box().alignment() & Qt::AlignRight) left = contents.right() - width;
-        const QRect character(left + metrics.horizontalAdvance(whole.left(offset)),
-                              contents.top() + (contents.height() - metrics.height()) / 2,
-                              metrics.horizontalAdvance(whole.at(offset)), metrics.height());
-        return QRect(box().mapToGlobal(character.topLeft()), character.size());
+        const QRectF caret = box().inputMethodQuery(Qt::ImCursorRectangle).toRectF();
+        const QFontMetricsF metrics(box().font(), &box());
+        const qreal left = caret.center().x() + metrics.horizontalAdvance(whole.left(offset)) -
+                           metrics.horizontalAdvance(whole.left(box().cursorPosition()));
+        const QRect local =
+            QRectF(left, caret.top(), metrics.horizontalAdvance(whole.at(offset)), caret.height())
+                .toAlignedRect();
+        return {box().mapToGlobal(local.topLeft()), local.size()};
+    }
+
+    void deleteText(int startOffset, int endOffset) override {
+        replaceText(startOffset, endOffset, {});
+    }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString& text) override {
+        if (box().isReadOnly()) return;
+        edit().setSelection(startOffset, endOffset - startOffset);
+        edit().insert(text);
     }
 
   private:
+    QString Whole() const override { return box().text(); }
     const QLineEdit& box() const { return *static_cast<const QLineEdit*>(widget()); }
     QLineEdit& edit() const { return *static_cast<QLineEdit*>(widget()); }
 };
 
-// Heard when shown: its text is its name.
-class NoticeAccessible final : public QAccessibleWidget {
+// Heard when shown: its text is its name, and its text is what a braille display shows.
+class NoticeAccessible final : public QAccessibleWidget, public WholeText {
   public:
     explicit NoticeAccessible(Notice* notice)
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    using WholeText::text;
     QString text(QAccessible::Text kind) const override {
         if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
-        return static_cast<const Notice*>(widget())->Text();
+        return Whole();
     }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    // Nothing to select, and no place on screen: the notice takes no room.
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int /*index*/, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
+    void removeSelection(int /*index*/) override {}
+    void setSelection(int /*index*/, int /*startOffset*/, int /*endOffset*/) override {}
+    QRect characterRect(int /*offset*/) const override { return {}; }
+
+  private:
+    QString Whole() const override { return static_cast<const Notice*>(widget())->Text(); }
 };
 
 QAccessibleInterface* AccessibleControl(const QString& className, QObject* object) {
+    if (!IsServed(object)) return nullptr;
+    auto* const widget = static_cast<QWidget*>(object);
     if (className == QLatin1String(Notice::staticMetaObject.className()))
         return new NoticeAccessible(static_cast<Notice*>(object));
     // A top-level window is a frame, whose title a screen reader speaks when asked.
-    if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    if (className == QLatin1String("QLabel"))
+    if (className == QLatin1String("QWidget") && widget->isWindow())
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (className == QLatin1String("QLabel")) {
+        if (auto* number = dynamic_cast<NumberLabel*>(widget))
+            return new NumberLabelAccessible(number);
         return new LabelAccessible(static_cast<QLabel*>(object));
+    }
     if (className == QLatin1String("QLineEdit"))
         return new LineEditAccessible(static_cast<QLineEdit*>(object));
     if (className == QLatin1String("QRadioButton"))
@@ -227,13 +379,14 @@ void RenewAccessible(QObject& control) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
 }
 
-void RegisterAccessibleControls() {
+void RegisterAccessibleControls(QWidget& window) {
     // Installed after the toolkit's own factory, so asked first.
     static const bool registered = [] {
         QAccessible::installFactory(&AccessibleControl);
         return true;
     }();
     (void)registered;
+    window.setProperty(kServedWindow, true);
 }
 
 }  // namespace ombrelo::window

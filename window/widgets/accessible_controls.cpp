@@ -314,41 +314,17 @@ class LineEditAccessible final : public QAccessibleWidget,
     QLineEdit& edit() const { return *static_cast<QLineEdit*>(widget()); }
 };
 
-// Heard when shown: its text is its name, and its text is what a braille display shows.
-class NoticeAccessible final : public QAccessibleWidget, public WholeText {
+// Heard when shown, by the label inside it (notice.h). A name of its own would hide the
+// label: a screen reader leaves out a label that repeats the name of what holds it.
+class NoticeAccessible final : public QAccessibleWidget {
   public:
     explicit NoticeAccessible(Notice* notice)
         : QAccessibleWidget(notice, QAccessible::Notification) {}
 
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    using WholeText::text;
     QString text(QAccessible::Text kind) const override {
-        if (kind != QAccessible::Name) return QAccessibleWidget::text(kind);
-        return Whole();
+        if (kind == QAccessible::Name) return {};
+        return QAccessibleWidget::text(kind);
     }
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        return state;
-    }
-
-    // Nothing to select, and no place on screen: the notice takes no room.
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int /*position*/) override {}
-    int selectionCount() const override { return 0; }
-    void selection(int /*index*/, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-    }
-    void addSelection(int /*startOffset*/, int /*endOffset*/) override {}
-    void removeSelection(int /*index*/) override {}
-    void setSelection(int /*index*/, int /*startOffset*/, int /*endOffset*/) override {}
-    QRect characterRect(int /*offset*/) const override { return {}; }
-
-  private:
-    QString Whole() const override { return static_cast<const Notice*>(widget())->Text(); }
 };
 
 QAccessibleInterface* AccessibleControl(const QString& className, QObject* object) {

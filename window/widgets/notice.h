@@ -3,13 +3,16 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+
 namespace ombrelo::window {
 
 // What the window tells a screen reader of its own accord: a new step, the result of Convert,
 // a panel opened or closed. Screen readers speak the change of a label only when it has the
 // focus, but speak a notification whenever one is shown, without moving the user's focus; so
-// Say() shows this invisible notification anew with its text. Takes no room, no focus and no
-// input.
+// Say() shows this invisible notification anew with its text. The text stands on a label
+// inside it, which is what a screen reader puts on a braille display and speaks after the
+// word "notification". Takes no room, no focus and no input.
 class Notice final : public QWidget {
     Q_OBJECT
 
@@ -17,10 +20,10 @@ class Notice final : public QWidget {
     explicit Notice(QWidget* parent);
 
     void Say(const QString& text);
-    QString Text() const { return m_text; }
+    QString Text() const;
 
   private:
-    QString m_text;
+    QLabel* m_text;
 };
 
 }  // namespace ombrelo::window

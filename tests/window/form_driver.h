@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include "tests/window/test_platform.h"
 #include "window/form1.h"
 #include "window/handlers/control_ops.h"
+#include "window/widgets/event_filter.h"
+#include "window/widgets/notice.h"
 
 // Failures show texts, not UTF-16 code units.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -40,6 +43,17 @@ inline void TypeText(QWidget* control, const QString& text) {
         if (target == nullptr) return;
         QTest::sendKeyEvent(QTest::Click, target, key, typed, Qt::NoModifier);
     }
+}
+
+// Appends to `heard` what a screen reader reads of each notice the window shows, in order.
+inline void RecordNotices(QWidget& form, QStringList& heard) {
+    auto* const notice = form.findChild<Notice*>();
+    ASSERT_NE(notice, nullptr);
+    notice->installEventFilter(new EventFilter(notice, [&heard](QObject* shown, QEvent* event) {
+        if (event->type() == QEvent::Show)
+            heard.append(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name));
+        return false;
+    }));
 }
 
 // A shown, active window under fixed regional settings: "." decimal, "," in groups of three.

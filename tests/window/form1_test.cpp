@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "conversion/catalog.h"
@@ -110,46 +109,6 @@ TEST_F(Form1Test, TabChainFollowsTheTabIndexes) {
         widget = widget->nextInFocusChain();
     } while (widget != start && chain.size() <= expected.size());
     EXPECT_EQ(chain, expected);
-}
-
-// The panels' keys are tested with the panels. The click has run by the time the key returns,
-// before any event is processed (Qt would animate it, releasing the button 100 ms later).
-TEST_F(Form1Test, AccessKeysClickTheirEnabledButtonsAtOnce) {
-    struct Case {
-        QPushButton* button;
-        Qt::Key key;
-    };
-    const Case cases[] = {
-        {ui.cmdSelect, Qt::Key_S},
-        {ui.cmdClearAll, Qt::Key_C},
-        {ui.cmdExit, Qt::Key_E},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button->objectName().toStdString());
-        QSignalSpy clicked(c.button, &QPushButton::clicked);
-        AccessKey(c.key);
-        EXPECT_EQ(clicked.count(), 1);
-    }
-
-    QSignalSpy convert(ui.cmdByteConvert, &QPushButton::clicked);
-    AccessKey(Qt::Key_V);
-    EXPECT_EQ(convert.count(), 0) << "a disabled button ignores its access key";
-}
-
-// Labels lie beneath the text boxes of their frame: a shown box hides the label in its place.
-TEST_F(Form1Test, AShownAmountBoxCoversTheFormulaTextInItsPlace) {
-    ui.frmCalc->show();
-    struct Case {
-        QLabel* label;
-        QLineEdit* box;
-    };
-    for (const Case& c : {Case{ui.lblCalcFrm2, ui.txtCalc1}, Case{ui.lblCalcFrm1, ui.txtCalc2}}) {
-        SCOPED_TRACE(c.label->objectName().toStdString());
-        const QPoint centre = c.label->geometry().center();
-        EXPECT_EQ(ui.frmCalc->childAt(centre), c.label);
-        c.box->show();
-        EXPECT_EQ(ui.frmCalc->childAt(centre), c.box);
-    }
 }
 
 TEST_F(Form1Test, AnOpenPanelCoversStepsOneToThreeButNotTheTitleOrTheButtons) {

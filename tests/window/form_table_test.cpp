@@ -40,8 +40,10 @@ constexpr bool Listed(std::span<const std::size_t> numbers, std::size_t number) 
 // Blanks stand only where listed: one at the end of a line, two at its start.
 constexpr bool BlanksOnlyWhereListed(std::string_view text, std::span<const std::size_t> trailing,
                                      std::span<const std::size_t> leading) {
-    for (std::size_t n = 1; n <= LineCount(text); ++n) {
-        const std::string_view line = Line(text, n);
+    for (std::size_t n = 1; !text.empty(); ++n) {
+        const std::size_t end = text.find("\r\n");
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
         if (line.find_first_of("\r\n") != std::string_view::npos) return false;
         if (line.ends_with(' ') != Listed(trailing, n) || line.ends_with("  ")) return false;
         if (line.starts_with("  ") != Listed(leading, n) || line.starts_with("   ")) return false;

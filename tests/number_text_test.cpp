@@ -64,21 +64,6 @@ int ErrorOf(Call&& call) {
 
 using testing_support::TestSeed;
 
-TEST(NumberText, HeaderCommentExamples) {
-    const RegionalNumberSettings s;
-    EXPECT_EQ(ParseLeadingNumber("12abc"), 12);
-    EXPECT_EQ(ParseLeadingNumber("1 000"), 1000);
-    EXPECT_EQ(ParseLeadingNumber("&HFFFF"), -1);
-    EXPECT_EQ(ParseNumber("1,000", s), 1000);
-    EXPECT_EQ(ParseWholeNumber("2.5", s), 2);
-    EXPECT_EQ(ParseWholeNumber("3.5", s), 4);
-    EXPECT_EQ(NumberToText(1000.0 / 1024, s), "0.9765625");
-    EXPECT_EQ(NumberToText(1e15, s), "1E+15");
-    EXPECT_EQ(NumberToText(1e-5, s), "1E-05");
-    EXPECT_EQ(NumberToText(std::int64_t{7}), "7");
-    EXPECT_EQ(FormatFixed(1.005, 2, s), "1.01");
-}
-
 struct ParseCase {
     std::string_view text;
     double value;
@@ -237,6 +222,7 @@ TEST(ParseAmount, ReadsTheRegionalFormatElseTheLeadingNumber) {
         {Region::Point, "10,00", 10, 0},
         {Region::Point, "1,0000", 1, 0},
         {Region::Point, ",5", 0, 0},
+        {Region::Point, ",123", 0, 0},  // a group separator first: no regional number
         {Region::Point, "1,,000", 1, 0},
         {Region::Point, "1,000,", 1, 0},
         {Region::Point, "1,000.5.5", 1, 0},
@@ -253,6 +239,7 @@ TEST(ParseAmount, ReadsTheRegionalFormatElseTheLeadingNumber) {
         {Region::Comma, "1.000", 1000, 0},
         {Region::Comma, "-1.234.567,89", -1234567.89, 0},
         {Region::Comma, ",5", 0.5, 0},
+        {Region::Comma, ".500", 0.5, 0},
         {Region::Comma, "5,", 5, 0},
         {Region::Comma, "1,5e3", 1500, 0},
         {Region::Comma, "1.5", 1.5, 0},

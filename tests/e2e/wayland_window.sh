@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program as a native Wayland client of a headless weston: its window must come up
 # at the design's 321 x 481 logical pixels, fixed (minimum size = maximum size, so nothing
-# offers to maximize or resize it) and never asking to be maximized; a screenshot is kept.
+# offers to maximize or resize it) and never asking to be maximized, under the app id that
+# names its desktop entry; a screenshot is kept.
 #   wayland_window.sh PROGRAM SCREENSHOT.png
 # Exits 77 (skipped) only when weston is not installed.
 set -euo pipefail
@@ -64,5 +65,9 @@ max=$(grep -o 'xdg_toplevel@[0-9]*\.set_max_size([0-9]*, [0-9]*)' "$work/program
 if grep -q 'xdg_toplevel@[0-9]*\.set_maximized' "$work/program.log"; then
   fail "the window asked to be maximized"
 fi
+# Docks find the window's desktop entry by its app id: the entry's file name, case and all.
+entry=$(basename "${OMBRELO_DESKTOP_ENTRY:?}" .desktop)
+app_id=$(grep -o 'xdg_toplevel@[0-9]*\.set_app_id("[^"]*")' "$work/program.log" | tail -n 1)
+[[ "$app_id" == *".set_app_id(\"$entry\")" ]] || fail "the app id is not $entry: ${app_id:-none}"
 size=${min#*(}
 echo "wayland_window: client area 321 x 481, fixed at ${size%)}; screenshot in $screenshot"

@@ -84,16 +84,11 @@ TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
     } cases[] = {
         {"Bytes", 1, true, "1000", "0.98", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
         {"Bytes", 1, false, "5", "5,120.00", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
-        {"Bytes", 3, true, "3072", "3.00", "0.00", "(mbytes) / 1024", "(gbytes) × 1024"},
         {"Measurements (U.S. <=> Metric)", 6, true, "10", "254.00", "0.00", "(inches) × 25.4",
          "(millimeters) / 25.4"},
         {"Temperature", 1, true, "100", "212.00", "-17.78", "(C° × 1.8) + 32",
          "(F° - 32) × (5 / 9)"},
-        {"Temperature", 1, false, "212", "100.00", "32.00", "(C° × 1.8) + 32",
-         "(F° - 32) × (5 / 9)"},
         {"Temperature", 1, true, "", "32.00", "-17.78", "(C° × 1.8) + 32", "(F° - 32) × (5 / 9)"},
-        {"Weight (Metric <=> Metric)", 5, true, "2", "2,000.00", "0.00", "(µgrams) × 1000",
-         "(ngrams) / 1000"},
         {"Weight (Metric <=> Metric)", 5, false, "1500", "1.50", "0.00", "(µgrams) × 1000",
          "(ngrams) / 1000"},
     };
@@ -118,83 +113,23 @@ TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
     }
 }
 
-TEST_F(ConvertClick, RoundsToTheTypedDecimalPlaces) {
-    const struct {
-        const char* places;
-        const char* result;
-    } cases[] = {
-        {"2", "0.98"},   {"0", "1"},        {"3", "0.977"}, {"9", "0.976562500"},
-        {"2.5", "0.98"}, {"3.5", "0.9766"}, {"-1", "0.98"},
-    };
-    ChooseFormula("Bytes", 1);
-    Click(ui.optCalc1);
-    Type("1000");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.places);
-        TypeInto(ui.txtCalcDeci, c.places);
-        Click(ui.cmdByteConvert);
-        EXPECT_EQ(Caption(ui.lblCalc3), c.result);
-        EXPECT_EQ(Caption(ui.lblCalcFrm1), "(bytes) / 1024");
-    }
-    EXPECT_TRUE(platform.errors.empty());
-}
-
-TEST_F(ConvertClick, ReadsTheNumberAnAmountBeginsWith) {
-    const struct {
-        const char* amount;
-        const char* result;
-    } cases[] = {
-        {"12abc", "36.00"}, {"1 000", "3,000.00"}, {"1,5", "3.00"}, {"", "0.00"}, {"abc", "0.00"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.amount);
-        Convert("Measurements (U.S. <=> U.S.)", 1, true, c.amount);
-        EXPECT_EQ(Caption(ui.lblCalc3), c.result);
-    }
-    EXPECT_TRUE(platform.errors.empty());
-}
-
-// An error ends the click where it is raised: what was written stays, nothing after it is
-// written, the error is reported once, and the next conversion works.
+// An error ends the click where it is raised (each error is the core's, tested there): here the
+// forward result is rewritten with 3 places before the reverse product overflows; the error is
+// reported once, and the next conversion works.
 TEST_F(ConvertClick, ARunTimeErrorKeepsEarlierWritesAndTheWindowWorking) {
-    const struct {
-        const char* what;
-        bool forward;
-        const char* amount;
-        const char* places;
-        int error;
-        const char* forwardResult;
-        const char* reverseResult;
-    } cases[] = {
-        // The forward result is rewritten with 3 places before the reverse product overflows.
-        {"reverse product overflows", false, "1E+306", "3", 6, "0.000", "5,120.00"},
-        {"amount beyond the double range", true, "1E+999", "2", 6, "0.98", "0.00"},
-        {"places not a number", true, "1000", "abc", 13, "0.9765625", "0.00"},
-        {"places empty", true, "1000", "", 13, "0.9765625", "0.00"},
-        {"places beyond 32 bits", true, "1000", "3000000000", 6, "0.9765625", "0.00"},
-        {"places the rounding refuses", true, "1000", "12", 5, "0.9765625", "0.00"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const char* const good = c.forward ? "1000" : "5";
-        Convert("Bytes", 1, c.forward, good);
-        ASSERT_TRUE(platform.errors.empty());
+    Convert("Bytes", 1, false, "5");
+    TypeInto(ui.txtCalc2, "1E+306");
+    TypeInto(ui.txtCalcDeci, "3");
+    Click(ui.cmdByteConvert);
+    EXPECT_EQ(platform.errors, std::vector<int>{6});
+    EXPECT_EQ(Caption(ui.lblCalc3), "0.000");
+    EXPECT_EQ(Caption(ui.lblCalc6), "5,120.00");
+    EXPECT_EQ(Caption(ui.lblCalcFrm1), "(bytes) / 1024");
 
-        TypeInto(AmountBox(c.forward), c.amount);
-        TypeInto(ui.txtCalcDeci, c.places);
-        Click(ui.cmdByteConvert);
-        EXPECT_EQ(platform.errors, std::vector<int>{c.error});
-        EXPECT_EQ(Caption(ui.lblCalc3), c.forwardResult);
-        EXPECT_EQ(Caption(ui.lblCalc6), c.reverseResult);
-        EXPECT_EQ(Caption(ui.lblCalcFrm1), "(bytes) / 1024");  // from the good conversion
-
-        TypeInto(AmountBox(c.forward), good);
-        TypeInto(ui.txtCalcDeci, "2");
-        Click(ui.cmdByteConvert);
-        EXPECT_EQ(Caption(c.forward ? ui.lblCalc3 : ui.lblCalc6), c.forward ? "0.98" : "5,120.00");
-        EXPECT_EQ(platform.errors.size(), 1U);
-        platform.errors.clear();
-    }
+    TypeInto(ui.txtCalc2, "5");
+    Click(ui.cmdByteConvert);
+    EXPECT_EQ(Caption(ui.lblCalc6), "5,120.000");
+    EXPECT_EQ(platform.errors.size(), 1U);
 }
 
 // Convert under the settings the program reads from each locale. A locale with digits of its
@@ -211,9 +146,6 @@ TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
     } cases[] = {
         {"en_US", "-1234.56789", "2", "-1,234,567.89", "0.00", "02"},
         {"de_DE", "-1234.56789", "2", "-1.234.567,89", "0,00", "02"},
-        {"fr_FR", "-1234.56789", "2", "-1\u202F234\u202F567,89", "0,00", "02"},
-        {"de_CH", "-1234.56789", "2", "-1\u2019234\u2019567.89", "0.00", "02"},
-        {"hi_IN", "-1234.56789", "2", "-12,34,567.89", "0.00", "02"},
         {"ar_EG", "-١٢٣٤.٥٦٧٨٩", "٣", "-١٬٢٣٤٬٥٦٧٫٨٩٠", "٠٫٠٠٠", "٠٢"},
         {"ar_EG", "12.5", "0", "١٢٬٥٠٠", "٠", "٠٢"},
         {"fa_IR", "-۱۲۳۴.۵۶۷۸۹", "۲", "-۱٬۲۳۴٬۵۶۷٫۸۹", "۰٫۰۰", "۰۲"},
@@ -233,7 +165,8 @@ TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
 }
 
 // An amount written the locale's way is read so; a shown result put into the other
-// direction's box converts back to the amount it came from, grouping and all.
+// direction's box converts back to the amount it came from, grouping and all (every format's
+// reading back is the number rules' to test; here, the copy and paste between the boxes).
 TEST_F(ConvertClick, AResultPastedBackConvertsToTheAmountItCameFrom) {
     const struct {
         const char* locale;
@@ -242,12 +175,7 @@ TEST_F(ConvertClick, AResultPastedBackConvertsToTheAmountItCameFrom) {
         const char* back;       // shown, from the bytes put into the forward box
     } cases[] = {
         {"C", "1,024", "1,048,576.00", "1,024.00"},
-        {"en_US", "2.5", "2,560.00", "2.50"},
-        {"de_DE", "2,5", "2.560,00", "2,50"},
         {"de_DE", "1.024,5", "1.049.088,00", "1.024,50"},
-        {"fr_FR", "1 024,5", "1\u202F049\u202F088,00", "1\u202F024,50"},
-        {"de_CH", "1'024", "1\u2019048\u2019576.00", "1\u2019024.00"},
-        {"hi_IN", "1,024", "10,48,576.00", "1,024.00"},
         {"ar_EG", "٢٫٥", "٢٬٥٦٠٫٠٠", "٢٫٥٠"},
     };
     for (const auto& c : cases) {
@@ -322,10 +250,13 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
         EXPECT_GE(points, NumberLabel::kFloorPoints);
         const QString cut = whole.left(shown.size() - 1) + QChar(0x2026);  // beginning and "…"
         EXPECT_EQ(shown, c.shown == Shown::Cut ? cut : whole);
+        // Centred when whole; whole or cut, the padding inside the border stays clear on both
+        // sides (an ellipsis drawn anywhere but right after the kept digits runs into it).
+        const auto [left, right] = BlankSides(label);
         if (c.shown != Shown::Cut) {
-            const auto [left, right] = BlankSides(label);
-            EXPECT_LE(std::abs(left - right), 2) << "centred: " << left << " | " << right;
+            EXPECT_LE(std::abs(left - right), 2) << left << " | " << right;
         }
+        EXPECT_GE(std::min(left, right), 2) << left << " | " << right;
 
         const QPoint at = label->rect().center();
         QHelpEvent hover(QEvent::ToolTip, at, label->mapToGlobal(at));
@@ -345,6 +276,9 @@ TEST_F(ConvertClick, ALongResultShowsWholeOrPlainlyCutAndAlwaysCopiesWhole) {
             ChooseFromContextMenu(label, QStringLiteral("Copy"));
             EXPECT_EQ(QApplication::clipboard()->text(), whole) << "after " << entry.toStdString();
         }
+        label->setSelection(1, 3);
+        Press(Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), whole.mid(1, 3)) << "Ctrl+C, a part selected";
     }
 }
 
@@ -369,6 +303,10 @@ TEST_F(ConvertClick, AResultFittingOnlyAtTheSmallestSizeShowsWholeAndCentred) {
     EXPECT_EQ(label->ShownText(), whole);
     EXPECT_LT(label->font().pointSizeF(), designPoints);
     EXPECT_LE(std::abs(left - right), 2) << "centred: " << left << " | " << right;
+    // A pixel narrower, the padding would not stay clear: the result is cut.
+    label->setFixedWidth(label->width() - 1);
+    label->setText(whole);
+    EXPECT_TRUE(label->ShownText().endsWith(QChar(0x2026)));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include "tests/window/test_platform.h"
 #include "window/form1.h"
 #include "window/handlers/control_ops.h"
+#include "window/widgets/event_filter.h"
+#include "window/widgets/notice.h"
 
 // Failures show texts, not UTF-16 code units.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -40,6 +43,27 @@ inline void TypeText(QWidget* control, const QString& text) {
         if (target == nullptr) return;
         QTest::sendKeyEvent(QTest::Click, target, key, typed, Qt::NoModifier);
     }
+}
+
+// Appends to `heard` what a screen reader reads of each notice the window shows, in order.
+inline void RecordNotices(QWidget& form, QStringList& heard) {
+    auto* const notice = form.findChild<Notice*>();
+    ASSERT_NE(notice, nullptr);
+    notice->installEventFilter(new EventFilter(notice, [&heard](QObject* shown, QEvent* event) {
+        if (event->type() != QEvent::Show) return false;
+        // A screen reader speaks, and puts on a braille display, the labels inside a
+        // notification that have no relations and do not repeat the notification's own name.
+        QAccessibleInterface* const notification = QAccessible::queryAccessibleInterface(shown);
+        EXPECT_EQ(notification->role(), QAccessible::Notification);
+        EXPECT_EQ(notification->text(QAccessible::Name), QString());
+        EXPECT_EQ(notification->childCount(), 1);
+        QAccessibleInterface* const label = notification->child(0);
+        if (label == nullptr) return false;
+        EXPECT_EQ(label->role(), QAccessible::StaticText);
+        EXPECT_TRUE(label->relations().isEmpty());
+        heard.append(label->text(QAccessible::Name));
+        return false;
+    }));
 }
 
 // A shown, active window under fixed regional settings: "." decimal, "," in groups of three.

@@ -224,12 +224,17 @@ TEST_F(FormLayout, ScreenReadersReadEveryControlByItsCurrentText) {
         EXPECT_EQ(accessible->text(QAccessible::Description), ToQString(r.accessibleDescription));
     }
 
+    // A name follows its caption, or its label's, as it changes.
+    const auto name = [](QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    m_ui.frmCalc->show();
     m_ui.cmdAbout->setText(QStringLiteral("Back"));
     m_ui.lblCalcDeci->setText(QStringLiteral("Places"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_ui.cmdAbout)->text(QAccessible::Name),
-              QStringLiteral("Back"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_ui.txtCalcDeci)->text(QAccessible::Name),
-              QStringLiteral("Places"));
+    m_ui.lblOptCalc2->setText(QStringLiteral("Feet -> Yards"));
+    EXPECT_EQ(name(m_ui.cmdAbout), QStringLiteral("Back"));
+    EXPECT_EQ(name(m_ui.txtCalcDeci), QStringLiteral("Places"));
+    EXPECT_EQ(name(m_ui.optCalc2), QStringLiteral("Feet -> Yards"));
 }
 
 // Nothing the window can caption a control with wraps or is cut at the design font, in the

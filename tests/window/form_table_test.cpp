@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,33 +15,57 @@
 namespace ombrelo::window {
 namespace {
 
-std::vector<std::string_view> SplitCrLfLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
+// Whole pixels, to nearest, from the design's twips.
+static_assert(TwipsToPixels(0) == 0 && TwipsToPixels(7) == 0 && TwipsToPixels(8) == 1);
+static_assert(TwipsToPixels(15) == 1 && TwipsToPixels(200) == 13 && TwipsToPixels(4250) == 283);
+static_assert(TwipsToPixels(4815) == 321 && TwipsToPixels(7215) == 481);
+
+// The panels' texts are constants, so their lines are checked as the tests compile. Every
+// line, the last too, ends with CR LF.
+constexpr std::size_t LineCount(std::string_view text) {
+    std::size_t lines = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2))
+        ++lines;
+    return text.ends_with("\r\n") ? lines : 0;
+}
+constexpr std::string_view Line(std::string_view text, std::size_t number) {  // from 1
+    for (; number > 1; --number)
+        text.remove_prefix(text.find("\r\n") + 2);
+    return text.substr(0, text.find("\r\n"));
+}
+constexpr bool Listed(std::span<const std::size_t> numbers, std::size_t number) {
+    return std::ranges::find(numbers, number) != numbers.end();
+}
+// Blanks stand only where listed: one at the end of a line, two at its start.
+constexpr bool BlanksOnlyWhereListed(std::string_view text, std::span<const std::size_t> trailing,
+                                     std::span<const std::size_t> leading) {
+    for (std::size_t n = 1; !text.empty(); ++n) {
         const std::size_t end = text.find("\r\n");
-        if (end == std::string_view::npos) {
-            lines.push_back(text);  // an unterminated last line: the tests below catch it
-            break;
-        }
-        lines.push_back(text.substr(0, end));
-        text.remove_prefix(end + 2);
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+        if (line.find_first_of("\r\n") != std::string_view::npos) return false;
+        if (line.ends_with(' ') != Listed(trailing, n) || line.ends_with("  ")) return false;
+        if (line.starts_with("  ") != Listed(leading, n) || line.starts_with("   ")) return false;
     }
-    return lines;
+    return true;
 }
 
-TEST(FormTable, TwipsRoundToTheNearestPixel) {
-    struct Case {
-        int twips;
-        int pixels;
-    };
-    constexpr Case kCases[] = {
-        {0, 0}, {7, 0}, {8, 1}, {15, 1}, {200, 13}, {4250, 283}, {4815, 321}, {7215, 481},
-    };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.twips);
-        EXPECT_EQ(TwipsToPixels(c.twips), c.pixels);
-    }
-}
+constexpr std::size_t kNewTrailingBlank[] = {17, 33, 36, 41, 50, 52, 54, 63, 74};
+constexpr std::size_t kNewLeadingBlanks[] = {18, 28, 34, 37, 42, 51, 53, 55, 64, 75};
+static_assert(kWhatsNewText.size() == 2162 && LineCount(kWhatsNewText) == 75);
+static_assert(BlanksOnlyWhereListed(kWhatsNewText, kNewTrailingBlank, kNewLeadingBlanks));
+static_assert(Line(kWhatsNewText, 17) == "*Added Customizable Decimal Place (Default 2 ");
+static_assert(Line(kWhatsNewText, 75) == "  selected");
+
+constexpr std::size_t kAboutEmpty[] = {2, 4, 7, 12, 15};
+constexpr std::size_t kAboutIndented[] = {6, 9, 10, 11, 14};  // the contacts
+static_assert(LineCount(kAboutText) == 16);
+static_assert(BlanksOnlyWhereListed(kAboutText, {}, kAboutIndented));
+static_assert(std::ranges::all_of(kAboutEmpty, [](auto n) { return Line(kAboutText, n).empty(); }));
+static_assert(std::ranges::all_of(std::span(kAboutIndented).subspan(1, 3), [](auto n) {
+    return Line(kAboutText, n).find(": ") != std::string_view::npos;  // the messengers
+}));
 
 TEST(FormTable, TabIndexesZeroToSixtyThreeEachUsedOnce) {
     std::vector<int> indexes;
@@ -68,44 +93,6 @@ TEST(FormTable, EveryControlHasOneNameAndSitsInAFrameListedBeforeIt) {
         }
     }
     EXPECT_EQ(names.size(), 66U);
-}
-
-TEST(PanelTexts, WhatsNewHasSeventyFiveCrLfLinesWithTheirBlanks) {
-    EXPECT_EQ(kWhatsNewText.size(), 2162U);
-    EXPECT_TRUE(kWhatsNewText.ends_with("\r\n"));
-    const std::vector<std::string_view> lines = SplitCrLfLines(kWhatsNewText);
-    ASSERT_EQ(lines.size(), 75U);
-
-    const std::set<std::size_t> trailingBlank{17, 33, 36, 41, 50, 52, 54, 63, 74};
-    const std::set<std::size_t> leadingTwoBlanks{18, 28, 34, 37, 42, 51, 53, 55, 64, 75};
-    for (std::size_t number = 1; number <= lines.size(); ++number) {
-        const std::string_view line = lines[number - 1];
-        SCOPED_TRACE(number);
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string_view::npos);
-        EXPECT_EQ(line.ends_with(' '), trailingBlank.contains(number));
-        EXPECT_FALSE(line.ends_with("  "));
-        EXPECT_EQ(line.starts_with("  "), leadingTwoBlanks.contains(number));
-        EXPECT_FALSE(line.starts_with("   "));
-    }
-    EXPECT_EQ(lines.front(), "Version 1.1");
-    EXPECT_EQ(lines[16], "*Added Customizable Decimal Place (Default 2 ");
-    EXPECT_EQ(lines.back(), "  selected");
-}
-
-TEST(PanelTexts, AboutHasSixteenCrLfLines) {
-    const std::vector<std::string_view> lines = SplitCrLfLines(kAboutText);
-    ASSERT_EQ(lines.size(), 16U);
-    EXPECT_TRUE(kAboutText.ends_with("\r\n"));
-    EXPECT_EQ(lines[0], "Ombrelo 1.1");
-    for (const std::size_t empty : {1U, 3U, 6U, 11U, 14U})
-        EXPECT_TRUE(lines[empty].empty());
-    for (const std::size_t contact : {5U, 8U, 9U, 10U, 13U}) {
-        EXPECT_TRUE(lines[contact].starts_with("  ")) << contact + 1;
-    }
-    for (const std::size_t messenger : {8U, 9U, 10U}) {
-        EXPECT_NE(lines[messenger].find(": "), std::string_view::npos) << messenger + 1;
-    }
-    EXPECT_EQ(lines[15], "-Vesk");
 }
 
 // The window's own texts name the program as the build does: a name, version or maker changed

@@ -22,7 +22,6 @@ TEST(SystemRegionalSettings, ReadsSeparatorsGroupingAndSignFromTheLocale) {
         {"en_US", ".", ",", {3}, NegativePattern::LeadingMinus},
         {"de_DE", ",", ".", {3}, NegativePattern::LeadingMinus},
         {"hi_IN", ".", ",", {3, 2}, NegativePattern::LeadingMinus},
-        {"en_IN", ".", ",", {3, 2}, NegativePattern::LeadingMinus},
         // U+202F narrow no-break space: three bytes of UTF-8.
         {"fr_FR", ",", "\u202F", {3}, NegativePattern::LeadingMinus},
         {"de_CH", ".", "\u2019", {3}, NegativePattern::LeadingMinus},

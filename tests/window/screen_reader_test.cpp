@@ -7,8 +7,6 @@
 
 #include "tests/window/form_driver.h"
 #include "window/widgets/accessible_controls.h"
-#include "window/widgets/event_filter.h"
-#include "window/widgets/notice.h"
 
 // What a screen reader gets from the window: the notices it speaks without the focus moving,
 // the checked state of the option buttons, and the names it reads.
@@ -25,22 +23,7 @@ class ScreenReader : public FormTest {
   protected:
     void SetUp() override {
         FormTest::SetUp();
-        auto* const notice = form.findChild<Notice*>();
-        ASSERT_NE(notice, nullptr);
-        notice->installEventFilter(new EventFilter(notice, [this](QObject* shown, QEvent* event) {
-            if (event->type() != QEvent::Show) return false;
-            // A screen reader speaks, and puts on a braille display, the labels inside a
-            // notification that are not the notification's own name.
-            QAccessibleInterface* const heard = Accessible(shown);
-            EXPECT_EQ(heard->role(), QAccessible::Notification);
-            EXPECT_EQ(heard->text(QAccessible::Name), u""_s);
-            EXPECT_EQ(heard->childCount(), 1);
-            QAccessibleInterface* const label = heard->child(0);
-            EXPECT_EQ(label->role(), QAccessible::StaticText);
-            EXPECT_TRUE(label->relations().isEmpty());
-            notices.append(label->text(QAccessible::Name));
-            return false;
-        }));
+        RecordNotices(form, notices);
     }
 
     static QAccessibleInterface* Accessible(QObject* control) {

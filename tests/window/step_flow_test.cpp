@@ -78,59 +78,31 @@ class StepFlow : public FormTest {
         EXPECT_EQ(Text(ui.txtCalcDeci), "2");
         EXPECT_TRUE(ui.txtCalcDeci->isVisible());
         EXPECT_TRUE(ui.lblCalcDeci->isVisible());
-        // 360 / 1560 twips under the left column, 2640 / 3840 under the right one.
-        EXPECT_EQ(ui.lblCalcDeci->x(), forward ? 24 : 176);
-        EXPECT_EQ(ui.txtCalcDeci->x(), forward ? 104 : 256);
+        // Under the chosen column: from its amount box's left edge to its right one.
+        EXPECT_EQ(ui.lblCalcDeci->x(), amount->x());
+        EXPECT_EQ(ui.txtCalcDeci->geometry().right(), amount->geometry().right());
     }
 };
 
-TEST_F(StepFlow, SelectWithATextNamingNoAreaShowsStepTwoWithoutButtons) {
-    const std::vector<std::string> texts = {
-        "",  // the initial "Choose and click Select", left as it is
-        "[x] Liquid Measures (U.S. <=> Metric)",
-        "[x] Liquid Measures (U.S. <=> U.S.)",
-        "[x] Liquid Measures (Metric <=> Metric)",
-        " Bytes",
-        "Bytes ",
-        "Volume",
-    };
-    for (const std::string& text : texts) {
+// Select shows step 2 with the formula buttons of the area the list's text names, none
+// selected: every entry of the list (the "[x]" ones offer none), the untouched prompt, and a
+// text that names no area.
+TEST_F(StepFlow, SelectShowsTheAreasFormulaButtonsNoneSelected) {
+    std::vector<std::string_view> texts = {"", "Volume"};  // "": "Choose and click Select"
+    texts.insert(texts.end(), conversion::AreaEntries().begin(), conversion::AreaEntries().end());
+    for (const std::string_view text : texts) {
         SCOPED_TRACE(text);
+        const conversion::ConversionArea* const area = conversion::FindArea(text);
+        const std::size_t offered = area == nullptr ? 0 : area->formulas.size();
+        if (ui.optForm[1]->isVisible()) Click(ui.optForm[1]);  // a formula chosen before
         if (!text.empty()) TypeArea(text);
-        EXPECT_EQ(Text(ui.Combo1), text.empty() ? "Choose and click Select" : text);
         Click(ui.cmdSelect);
         ExpectSteps(true, false, false);
-        for (std::size_t n = 1; n <= 8; ++n)
-            EXPECT_TRUE(ui.optForm[n]->isHidden()) << n;
-    }
-}
-
-TEST_F(StepFlow, SelectShowsTheAreasFormulaButtonsNoneSelected) {
-    const struct {
-        const char* area;
-        std::size_t buttons;
-    } cases[] = {
-        {"Bytes", 3},
-        {"Measurements (U.S. <=> Metric)", 6},
-        {"Measurements (U.S. <=> U.S.)", 2},
-        {"Measurements (Metric <=> Metric)", 4},
-        {"Temperature", 1},
-        {"Weight (U.S. <=> Metric)", 3},
-        {"Weight (U.S. <=> U.S.)", 2},
-        {"Weight (Metric <=> Metric)", 5},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.area);
-        if (ui.optForm[1]->isVisible()) Click(ui.optForm[1]);  // a formula chosen before
-        SelectArea(c.area);
-        ExpectSteps(true, false, false);
         EXPECT_EQ(SelectedFormulaButtons(), 0);
-        const auto formulas = conversion::FindArea(c.area)->formulas;
-        ASSERT_EQ(formulas.size(), c.buttons);
         for (std::size_t n = 1; n <= 8; ++n) {
-            EXPECT_EQ(ui.optForm[n]->isVisible(), n <= c.buttons) << n;
-            if (n <= c.buttons) {
-                EXPECT_EQ(ui.optForm[n]->text(), ToQString(formulas[n - 1].caption));
+            EXPECT_EQ(ui.optForm[n]->isVisible(), n <= offered) << n;
+            if (n <= offered) {
+                EXPECT_EQ(ui.optForm[n]->text(), ToQString(area->formulas[n - 1].caption));
             }
         }
     }
@@ -234,6 +206,15 @@ TEST_F(StepFlow, DirectionClickFromEveryStateChoosesThatDirection) {
     }
 }
 
+// The reverse direction's label acts as its button: a press released off it chooses nothing.
+TEST_F(StepFlow, APressOnTheReverseLabelReleasedOffItChoosesNothing) {
+    ChooseFormula("Bytes", 1);
+    QTest::mousePress(ui.lblOptCalc2, Qt::LeftButton);
+    QTest::mouseRelease(ui.lblOptCalc2, Qt::LeftButton, {}, QPoint(-4, -4));
+    EXPECT_FALSE(ui.optCalc2->isChecked());
+    ExpectSteps(true, true, false);
+}
+
 // With no formula chosen Convert has nothing to convert: Select disables it, as a formula
 // click does, rather than leave a button that does nothing and says nothing.
 TEST_F(StepFlow, SelectFromAChosenDirectionDisablesConvert) {
@@ -259,28 +240,35 @@ TEST_F(StepFlow, SwitchingDirectionAfterConvertUncoversTheOtherFormulaText) {
 // nothing is chosen yet; the click's handler has the last word on the focus, as for a mouse
 // click.
 TEST_F(StepFlow, ArrowKeyInAnOptionGroupActsAsAClickOnTheButtonReached) {
+    const QString kSecondFormula =
+        QStringLiteral("3. Calculations. KiloBytes -> MegaBytes or MegaBytes -> KiloBytes.");
     const struct {
         QRadioButton* from;
         bool chosen;  // the button the key starts from is selected
         Qt::Key key;
         QRadioButton* reached;
         QWidget* focus;
+        QStringList heard;  // said of the new step, once
     } cases[] = {
-        {ui.optCalc1, true, Qt::Key_Right, ui.optCalc2, ui.txtCalc2},
-        {ui.optCalc2, true, Qt::Key_Left, ui.optCalc1, ui.txtCalc1},
-        {ui.optForm[1], true, Qt::Key_Down, ui.optForm[2], ui.optForm[2]},
-        {ui.optCalc1, false, Qt::Key_Right, ui.optCalc2, ui.txtCalc2},
-        {ui.optForm[1], false, Qt::Key_Down, ui.optForm[2], ui.optForm[2]},
+        {ui.optCalc1, true, Qt::Key_Right, ui.optCalc2, ui.txtCalc2, {}},
+        {ui.optCalc2, true, Qt::Key_Left, ui.optCalc1, ui.txtCalc1, {}},
+        {ui.optForm[1], true, Qt::Key_Down, ui.optForm[2], ui.optForm[2], {kSecondFormula}},
+        {ui.optCalc1, false, Qt::Key_Right, ui.optCalc2, ui.txtCalc2, {}},
+        {ui.optForm[1], false, Qt::Key_Down, ui.optForm[2], ui.optForm[2], {kSecondFormula}},
     };
+    QStringList heard;
+    RecordNotices(form, heard);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reached->objectName().toStdString() + (c.chosen ? "" : ", none chosen"));
         ChooseFormula("Bytes", 1);
         if (c.chosen) Click(c.from);
         if (!c.chosen && c.from->parentWidget() == ui.frmChoose) Click(ui.cmdSelect);
         c.from->setFocus();
+        heard.clear();
         Press(c.key);
         EXPECT_TRUE(c.reached->isChecked());
         EXPECT_EQ(QApplication::focusWidget(), c.focus);
+        EXPECT_EQ(heard, c.heard);
     }
     EXPECT_EQ(Caption(ui.lblOptCalc2), "MegaBytes -> KiloBytes");
 }

@@ -36,8 +36,6 @@ class Dispatcher {
         }
     }
 
-    Platform& platform() const { return m_platform; }
-
   private:
     void ReportInternalError(const char* what) {
         const numbers::RunTimeError internal = numbers::MakeRunTimeError(numbers::kInternalError);

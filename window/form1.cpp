@@ -40,7 +40,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     m_dispatcher.Run([this] { m_sidePanels.cmdExit_Click(); });
 }
 
-// The next control in tab index order that is shown, enabled and not beneath an open panel.
+// Tab and Shift+Tab (keyboard_reach.h), an entry point like the others.
 bool Form1::focusNextPrevChild(bool next) {
     if (!m_keyboardReach.HasTabOrder()) return QWidget::focusNextPrevChild(next);
     bool moved = false;

@@ -21,8 +21,9 @@ namespace ombrelo::window {
 
 // The one window: the composition root. It builds its controls from the form table
 // (form_table.h), keeps them to itself, hands each group of handlers the few it uses and
-// connects every entry point from Qt to its handler. It keeps no state beyond its widgets;
-// anything outside finds a control by its object name (form1_controls.h).
+// connects every entry point from Qt to its handler. Its state is its widgets' and the
+// calculator's (calculator_engine.h); anything outside finds a control by its object name
+// (form1_controls.h).
 class Form1 : public QWidget {
     Q_OBJECT
 

@@ -54,8 +54,9 @@ class LabelClickFilter final : public QObject {
 
 }  // namespace
 
-// Every entry point from Qt into a handler is made here, each through the dispatcher, so a
-// run-time error is reported and never crosses Qt's event loop.
+// Every connection and event filter from Qt into a handler is made here (the window's own
+// event functions are in form1.cpp), each through the dispatcher, so a run-time error is
+// reported and never crosses Qt's event loop.
 void Form1::ConnectHandlers() {
     const Form1Controls& ui = m_ui;
     using Handler = std::function<void()>;
@@ -146,25 +147,25 @@ void Form1::ConnectHandlers() {
     // left, so their slot must run after that handler's.
     KeyboardReach& reach = m_keyboardReach;
     reach.MakeTabOrder();
-    auto* accessKeys = new EventFilter(this, [this, &reach](QObject* watched, QEvent* event) {
-        if (event->type() != QEvent::Shortcut) return false;
-        bool taken = false;
-        m_dispatcher.Run([&] {
-            taken = reach.AccessKey(*static_cast<QAbstractButton*>(watched),
-                                    *static_cast<const QShortcutEvent*>(event));
-        });
-        return taken;
+    // A filter of one type of event, through the dispatcher; true stops the event there.
+    using Take = std::function<bool(QObject * watched, QEvent * event)>;
+    const auto filterOf = [this](QEvent::Type type, Take take) {
+        return new EventFilter(
+            this, [this, type, take = std::move(take)](QObject* watched, QEvent* event) {
+                bool taken = false;
+                if (event->type() == type) m_dispatcher.Run([&] { taken = take(watched, event); });
+                return taken;
+            });
+    };
+    auto* accessKeys = filterOf(QEvent::Shortcut, [&reach](QObject* watched, QEvent* event) {
+        return reach.AccessKey(*static_cast<QAbstractButton*>(watched),
+                               *static_cast<const QShortcutEvent*>(event));
     });
     for (QAbstractButton* button : findChildren<QAbstractButton*>())
         button->installEventFilter(accessKeys);
-    auto* arrowKeys = new EventFilter(this, [this, &reach](QObject* watched, QEvent* event) {
-        if (event->type() != QEvent::KeyPress) return false;
-        bool taken = false;
-        m_dispatcher.Run([&] {
-            taken = reach.ArrowKey(*static_cast<QRadioButton*>(watched),
-                                   *static_cast<QKeyEvent*>(event));
-        });
-        return taken;
+    auto* arrowKeys = filterOf(QEvent::KeyPress, [&reach](QObject* watched, QEvent* event) {
+        return reach.ArrowKey(*static_cast<QRadioButton*>(watched),
+                              *static_cast<QKeyEvent*>(event));
     });
     for (QRadioButton* option : findChildren<QRadioButton*>()) {
         option->installEventFilter(arrowKeys);

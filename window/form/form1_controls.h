@@ -28,6 +28,8 @@ namespace ombrelo::window {
 // control array's button group besides. The window holds them privately; each group of
 // handlers takes the few it uses.
 struct Form1Controls {
+// A class and a name, which parentheses would break.
+// NOLINTBEGIN(bugprone-macro-parentheses)
 #define OMBRELO_MEMBER(Class, name) Class* name = nullptr;
 #define OMBRELO_NUMBERED_MEMBER(Class, name, first, last) std::array<Class*, (last) + 1> name{};
 #define OMBRELO_ARRAY_MEMBER(Class, name, first, last) \
@@ -37,6 +39,7 @@ struct Form1Controls {
 #undef OMBRELO_MEMBER
 #undef OMBRELO_NUMBERED_MEMBER
 #undef OMBRELO_ARRAY_MEMBER
+    // NOLINTEND(bugprone-macro-parentheses)
 };
 
 // The controls of a window built from the form (form_builder.h), found by their object names

@@ -11,7 +11,7 @@ set(layers
   "calculator numbers"
   "window/desktop numbers"
   "window/widgets numbers window/desktop"
-  "window/form numbers conversion window/desktop window/widgets"
+  "window/form numbers conversion calculator window/desktop window/widgets"
   "window/handlers numbers conversion calculator window/desktop window/widgets window/form"
   "window numbers conversion calculator window/desktop window/widgets window/form window/handlers"
 )

@@ -11,7 +11,7 @@
 namespace ombrelo::window {
 
 Form1::Form1(Platform& platform, const numbers::RegionalSettingsSource& regional, QWidget* parent)
-    : QWidget(parent), m_dispatcher(platform), m_regional(regional), m_ui(BuildControls(*this)) {
+    : QWidget(parent), m_platform(platform), m_regional(regional), m_ui(BuildControls(*this)) {
     ConnectHandlers();
 }
 
@@ -40,10 +40,12 @@ void Form1::closeEvent(QCloseEvent* event) {
     m_dispatcher.Run([this] { m_sidePanels.cmdExit_Click(); });
 }
 
-// The next control in tab index order that is shown, enabled and not beneath an open panel.
+// Tab and Shift+Tab (keyboard_reach.h), an entry point like the others.
 bool Form1::focusNextPrevChild(bool next) {
     if (!m_keyboardReach.HasTabOrder()) return QWidget::focusNextPrevChild(next);
-    return m_keyboardReach.FocusNextPrevChild(next);
+    bool moved = false;
+    m_dispatcher.Run([&] { moved = m_keyboardReach.FocusNextPrevChild(next); });
+    return moved;
 }
 
 // Qt deletes a widget's children only after the subclass's members are gone, and deleting the

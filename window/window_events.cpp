@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcutEvent>
 
 #include "window/form1.h"
 #include "window/widgets/event_filter.h"
@@ -53,8 +54,9 @@ class LabelClickFilter final : public QObject {
 
 }  // namespace
 
-// Every entry point from Qt into a handler is made here, each through the dispatcher, so a
-// run-time error is reported and never crosses Qt's event loop.
+// Every connection and event filter from Qt into a handler is made here (the window's own
+// event functions are in form1.cpp), each through the dispatcher, so a run-time error is
+// reported and never crosses Qt's event loop.
 void Form1::ConnectHandlers() {
     const Form1Controls& ui = m_ui;
     using Handler = std::function<void()>;
@@ -112,29 +114,63 @@ void Form1::ConnectHandlers() {
             run([&panel] { panel.txtDisplay_Change(); }));
     // After the box's own focus-in, which selects everything when the focus came by Tab. A
     // focus that lands beneath an open panel, by whatever way, goes on into the panel.
-    const auto displayGotFocus = run([&panel] { panel.txtDisplay_GotFocus(); });
-    m_focusChanged =
-        connect(qApp, &QApplication::focusChanged, this,
-                [this, display = ui.txtDisplay, displayGotFocus](QWidget* /*old*/, QWidget* now) {
-                    if (now == display) displayGotFocus();
-                    m_keyboardReach.KeepFocusOutOfCover();
-                });
-    auto* keys = new EventFilter(this, [&panel](QObject* control, QEvent* event) {
+    m_focusChanged = connect(qApp, &QApplication::focusChanged, this,
+                             [this, &panel, display = ui.txtDisplay](QWidget*, QWidget* now) {
+                                 if (now == display)
+                                     m_dispatcher.Run([&panel] { panel.txtDisplay_GotFocus(); });
+                                 m_dispatcher.Run([this] { m_panels.KeepFocusOutOfCover(); });
+                             });
+    // Each character a key types, and each release, is one run of the key handlers.
+    auto* keys = new EventFilter(this, [this, &panel](QObject* watched, QEvent* event) {
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-        return panel.CalculatorKeyEvent(static_cast<QWidget*>(control),
-                                        *static_cast<QKeyEvent*>(event));
+        const auto* control = static_cast<const QWidget*>(watched);
+        const auto& key = *static_cast<const QKeyEvent*>(event);
+        const CalculatorPanel::Keys taken = panel.KeysOf(control, key);
+        for (const char32_t character : taken.typed.toUcs4())
+            m_dispatcher.Run([&] { panel.KeyPress(control, character); });
+        if (taken.released != 0)
+            m_dispatcher.Run([&] { panel.KeyUp(control, taken.released, key.modifiers()); });
+        return taken.stop;
     });
     for (QWidget* control : ui.frmCalcu->findChildren<QWidget*>()) {
         if (control->focusPolicy() != Qt::NoFocus) control->installEventFilter(keys);
     }
 
-    // Side panels and window commands; then the keyboard's reach, which must come last.
+    // Side panels and window commands.
     SidePanels& sides = m_sidePanels;
     onClick(ui.cmdAbout, [&sides] { sides.cmdAbout_Click(); });
     onClick(ui.cmdNew, [&sides] { sides.cmdNew_Click(); });
     onClick(ui.cmdClearAll, [&sides] { sides.cmdClearAll_Click(); });
     onClick(ui.cmdExit, [&sides] { sides.cmdExit_Click(); });
-    m_keyboardReach.GuardKeyboardReach();
+
+    // The keyboard's reach. Last: the arrow keys look at the focus an option's click handler
+    // left, so their slot must run after that handler's.
+    KeyboardReach& reach = m_keyboardReach;
+    reach.MakeTabOrder();
+    // A filter of one type of event, through the dispatcher; true stops the event there.
+    using Take = std::function<bool(QObject * watched, QEvent * event)>;
+    const auto filterOf = [this](QEvent::Type type, Take take) {
+        return new EventFilter(
+            this, [this, type, take = std::move(take)](QObject* watched, QEvent* event) {
+                bool taken = false;
+                if (event->type() == type) m_dispatcher.Run([&] { taken = take(watched, event); });
+                return taken;
+            });
+    };
+    auto* accessKeys = filterOf(QEvent::Shortcut, [&reach](QObject* watched, QEvent* event) {
+        return reach.AccessKey(*static_cast<QAbstractButton*>(watched),
+                               *static_cast<const QShortcutEvent*>(event));
+    });
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->installEventFilter(accessKeys);
+    auto* arrowKeys = filterOf(QEvent::KeyPress, [&reach](QObject* watched, QEvent* event) {
+        return reach.ArrowKey(*static_cast<QRadioButton*>(watched),
+                              *static_cast<QKeyEvent*>(event));
+    });
+    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+        option->installEventFilter(arrowKeys);
+        connect(option, &QAbstractButton::clicked, this, run([&reach] { reach.OptionClicked(); }));
+    }
 }
 
 }  // namespace ombrelo::window

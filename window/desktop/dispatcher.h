@@ -27,7 +27,8 @@ class Dispatcher {
         } catch (const numbers::RunTimeError& error) {
             m_platform.ReportError(error);
         } catch (const std::bad_alloc&) {
-            // Made up front: reporting must not need the memory that has just run out.
+            // Made up front, so that the report itself takes no memory to make. A reporter
+            // that still runs out (the message box) ends the program: Run is noexcept.
             m_platform.ReportError(m_outOfMemory);
         } catch (const std::exception& error) {
             ReportInternalError(error.what());
@@ -35,8 +36,6 @@ class Dispatcher {
             ReportInternalError("an exception of unknown type");
         }
     }
-
-    Platform& platform() const { return m_platform; }
 
   private:
     void ReportInternalError(const char* what) {

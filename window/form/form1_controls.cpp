@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "window/form/form_table.h"
 #include "window/widgets/number_label.h"
 
 namespace ombrelo::window {
@@ -27,68 +28,20 @@ void FindControl(const QWidget& window, NumberLabel*& control, const std::string
 
 Form1Controls FindControls(const QWidget& window) {
     Form1Controls ui;
-    const auto find = [&window](auto*& control, const std::string& name) {
-        FindControl(window, control, name);
+    const auto find = [&window](auto*& control, Control id, int index = -1) {
+        FindControl(window, control, ObjectName(id, index));
     };
-    find(ui.frmCalcu, "frmCalcu");
-    find(ui.frmNew, "frmNew");
-    find(ui.frmAbout, "frmAbout");
-    find(ui.frmChoose, "frmChoose");
-    find(ui.frmButtons, "frmButtons");
-    find(ui.frmCalc, "frmCalc");
-    find(ui.frmOption, "frmOption");
-    find(ui.lblVersion, "lblVersion");
-    find(ui.lblTitle, "lblTitle");
-
-    find(ui.cmdSelect, "cmdSelect");
-    find(ui.Combo1, "Combo1");
-    for (std::size_t i = 1; i < ui.optForm.size(); ++i)
-        find(ui.optForm[i], "optForm" + std::to_string(i));
-
-    find(ui.txtCalcDeci, "txtCalcDeci");
-    find(ui.txtCalc2, "txtCalc2");
-    find(ui.optCalc1, "optCalc1");
-    find(ui.txtCalc1, "txtCalc1");
-    find(ui.optCalc2, "optCalc2");
-    find(ui.lblCalcDeci, "lblCalcDeci");
-    find(ui.lblOptCalc2, "lblOptCalc2");
-    find(ui.Line1, "Line1");
-    find(ui.lblCalc6, "lblCalc6");
-    find(ui.lblCalc5, "lblCalc5");
-    find(ui.lblCalc4, "lblCalc4");
-    find(ui.lblCalc3, "lblCalc3");
-    find(ui.lblCalc2, "lblCalc2");
-    find(ui.lblCalc1, "lblCalc1");
-    find(ui.lblCalcFrm1, "lblCalcFrm1");
-    find(ui.lblCalcFrm2, "lblCalcFrm2");
-
-    find(ui.cmdCalcu, "cmdCalcu");
-    find(ui.cmdAbout, "cmdAbout");
-    find(ui.cmdNew, "cmdNew");
-    find(ui.cmdClearAll, "cmdClearAll");
-    find(ui.cmdExit, "cmdExit");
-    find(ui.cmdByteConvert, "cmdByteConvert");
-
-    find(ui.cmdCalcuHide2, "cmdCalcuHide2");
-    find(ui.cmdCalcuHide1, "cmdCalcuHide1");
-    find(ui.txtDisplay, "txtDisplay");
-    // A control array's members are named by the array and their index (form_table.h), and
-    // its button group by the array.
-    for (std::size_t i = 0; i < ui.cmdNumber.size(); ++i)
-        find(ui.cmdNumber[i], "cmdNumber_" + std::to_string(i));
-    for (std::size_t i = 1; i < ui.cmdOperator.size(); ++i)
-        find(ui.cmdOperator[i], "cmdOperator_" + std::to_string(i));
-    find(ui.cmdNumberGroup, "cmdNumber");
-    find(ui.cmdOperatorGroup, "cmdOperator");
-    find(ui.cmdEquals, "cmdEquals");
-    find(ui.cmdClear, "cmdClear");
-    find(ui.cmdClearEntry, "cmdClearEntry");
-    find(ui.cmdDecimal, "cmdDecimal");
-    find(ui.cmdPlusMinus, "cmdPlusMinus");
-    find(ui.tmrUnflash, "tmrUnflash");
-
-    find(ui.txtNew, "txtNew");
-    find(ui.txtAbout, "txtAbout");
+#define OMBRELO_FIND(Class, name) find(ui.name, Control::name);
+#define OMBRELO_FIND_NUMBERED(Class, name, first, last) \
+    for (int i = (first); i <= (last); ++i)             \
+        find(ui.name[static_cast<std::size_t>(i)], Control::name, i);
+#define OMBRELO_FIND_ARRAY(Class, name, first, last) \
+    OMBRELO_FIND_NUMBERED(Class, name, first, last)  \
+    FindControl(window, ui.name##Group, #name);
+    OMBRELO_FORM1_CONTROLS(OMBRELO_FIND, OMBRELO_FIND_NUMBERED, OMBRELO_FIND_ARRAY)
+#undef OMBRELO_FIND
+#undef OMBRELO_FIND_NUMBERED
+#undef OMBRELO_FIND_ARRAY
     return ui;
 }
 

@@ -14,7 +14,4 @@ namespace ombrelo::window {
 // again by name (form1_controls.h).
 void BuildForm(QWidget& window, const WindowRow& design, std::span<const ControlRow> rows);
 
-// Maps the form's classic font faces to faces found on this system. Idempotent.
-void RegisterFontSubstitutes();
-
 }  // namespace ombrelo::window

@@ -4,9 +4,9 @@
 
 namespace ombrelo::window {
 
-// The two fixed texts of the side panels, as the program has always held them: every line,
-// the last included, ends with CR LF, and the blanks at line ends and starts are part of the
-// text. The text boxes show them as lines.
+// The two fixed texts of the side panels, character for character: every line, the last
+// included, ends with CR LF, and the blanks at line ends and starts are part of the text. The
+// text boxes show them as lines.
 
 // The version history, newest first (75 lines).
 inline constexpr std::string_view kWhatsNewText =

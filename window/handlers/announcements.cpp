@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "window/form/form1_controls.h"
-#include "window/handlers/keyboard_reach.h"
+#include "window/handlers/panels.h"
 #include "window/widgets/notice.h"
 
 // What the window says to a screen reader of its own accord. Each text begins with what the
@@ -26,10 +26,9 @@ QString Heading(const QGroupBox* frame) {
 
 }  // namespace
 
-Announcements::Announcements(QWidget& window, const Form1Controls& ui,
-                             const KeyboardReach& keyboardReach)
+Announcements::Announcements(QWidget& window, const Form1Controls& ui, const Panels& panels)
     : m_window(window),
-      m_keyboardReach(keyboardReach),
+      m_panels(panels),
       m_notice(new Notice(&window)),
       frmChoose(ui.frmChoose),
       frmCalc(ui.frmCalc),
@@ -57,8 +56,7 @@ void Announcements::AnnounceDirections(bool named) {
 // covers it.
 void Announcements::AnnounceResult() {
     for (const auto& [caption, value] : {std::pair{lblCalc2, lblCalc3}, {lblCalc5, lblCalc6}}) {
-        if (value->isVisibleTo(&m_window) && !m_keyboardReach.IsCovered(value) &&
-            !value->text().isEmpty())
+        if (value->isVisibleTo(&m_window) && !m_panels.IsCovered(value) && !value->text().isEmpty())
             m_notice->Say(caption->text() + u' ' + value->text());
     }
 }

@@ -10,14 +10,14 @@ class QWidget;
 namespace ombrelo::window {
 
 struct Form1Controls;
-class KeyboardReach;
+class Panels;
 class Notice;
 
 // What the window says to a screen reader of its own accord, without the focus moving
 // (notice.h): the steps as they appear, the result of Convert, a panel opened or closed.
 class Announcements {
   public:
-    Announcements(QWidget& window, const Form1Controls& ui, const KeyboardReach& keyboardReach);
+    Announcements(QWidget& window, const Form1Controls& ui, const Panels& panels);
 
     void AnnounceFormulas(std::size_t count);
     void AnnounceDirections(bool named);  // named: with the two captions
@@ -26,7 +26,7 @@ class Announcements {
 
   private:
     const QWidget& m_window;
-    const KeyboardReach& m_keyboardReach;
+    const Panels& m_panels;
     Notice* m_notice;
     QGroupBox* frmChoose;
     QGroupBox* frmCalc;

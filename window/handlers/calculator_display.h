@@ -21,7 +21,7 @@ class CalculatorDisplayBox final : public calculator::CalculatorDisplay {
         : m_box(box), m_platform(platform), m_regional(regional) {}
 
     std::string Text() const override { return ToCoreDigits(m_box.text()); }
-    // The box's maximum length keeps the first 12 characters of what is written.
+    // The box's maximum length, the engine's kDisplayMaxLength, keeps the first characters.
     void SetText(std::string_view text) override {
         m_box.setText(ToUserDigits(text, m_regional.Current().zeroDigit));
     }

@@ -1,43 +1,45 @@
 #include "window/handlers/calculator_panel.h"
 
-#include <QApplication>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "window/form/form1_controls.h"
 #include "window/handlers/announcements.h"
-#include "window/handlers/calculator_keys.h"
 #include "window/handlers/control_ops.h"
+#include "window/handlers/panels.h"
 
 namespace ombrelo::window {
 
-CalculatorPanel::CalculatorPanel(const Form1Controls& ui, Dispatcher& dispatcher,
+namespace {
+
+// The key codes the display's key-up handler acts on, the platform's virtual-key codes.
+enum VirtualKey : int {
+    kVkNone = 0,
+    kVkBack = 8,
+    kVkDelete = 46,
+};
+
+// Delete comes from the main key and from the keypad's decimal key with Num Lock off.
+int VirtualKeyCode(int key, Qt::KeyboardModifiers modifiers) {
+    if (key == Qt::Key_Backspace && !modifiers.testFlag(Qt::KeypadModifier)) return kVkBack;
+    if (key == Qt::Key_Delete) return kVkDelete;
+    return kVkNone;
+}
+
+}  // namespace
+
+CalculatorPanel::CalculatorPanel(const Form1Controls& ui, Panels& panels, Platform& platform,
                                  const numbers::RegionalSettingsSource& regional,
                                  Announcements& announcements)
-    : m_dispatcher(dispatcher),
+    : m_panels(panels),
       m_regional(regional),
       m_announcements(announcements),
-      cmdCalcu(ui.cmdCalcu),
-      frmCalcu(ui.frmCalcu),
       txtDisplay(ui.txtDisplay),
-      cmdAbout(ui.cmdAbout),
-      cmdNew(ui.cmdNew),
-      m_displayBox(*ui.txtDisplay, dispatcher.platform(), regional) {}
+      m_displayBox(*ui.txtDisplay, platform, regional) {}
 
 void CalculatorPanel::cmdCalcu_Click() {
-    const std::string caption = Caption(cmdCalcu);
-    if (caption == kCalculatorCaption) {
-        Show(frmCalcu);
-        GiveFocus(txtDisplay);
-        Disable(cmdAbout);
-        Disable(cmdNew);
-        SetCaption(cmdCalcu, kBackCaption);
-        m_announcements.AnnouncePanel(frmCalcu);
-    } else if (caption == kBackCaption) {
-        HideCalculatorPanel();
-    }
+    if (m_panels.OpenOrClose(PanelId::Calculator))
+        m_announcements.AnnouncePanel(m_panels[PanelId::Calculator].frame);
 }
 
 // Store Answer: the display and the calculator's state stay as they are.
@@ -52,8 +54,8 @@ void CalculatorPanel::cmdCalcuHide2_Click() {
 }
 
 void CalculatorPanel::HideCalculatorPanel() {
-    ClosePanel(cmdCalcu, kCalculatorCaption, frmCalcu, {cmdAbout, cmdNew});
-    m_announcements.AnnouncePanel(frmCalcu);
+    m_panels.Close(PanelId::Calculator);
+    m_announcements.AnnouncePanel(m_panels[PanelId::Calculator].frame);
 }
 
 void CalculatorPanel::txtDisplay_KeyPress(char32_t& KeyAscii) {
@@ -83,24 +85,9 @@ void CalculatorPanel::txtDisplay_KeyPress(char32_t& KeyAscii) {
     KeyAscii = 0;
 }
 
+// The keypad acts through the characters it types; acting on its releases too would act twice.
 void CalculatorPanel::txtDisplay_KeyUp(int& KeyCode, Qt::KeyboardModifiers /*Shift*/) {
-    if (KeyCode >= kVkNumpad0 && KeyCode <= kVkNumpad0 + 9) {
-        m_calculator.cmdNumber_Click(KeyCode - kVkNumpad0);
-    } else if (KeyCode == kVkMultiply) {
-        m_calculator.cmdOperator_Click(3);
-    } else if (KeyCode == kVkAdd) {
-        m_calculator.cmdOperator_Click(1);
-    } else if (KeyCode == kVkSeparator) {
-        m_calculator.cmdEquals_Click();
-    } else if (KeyCode == kVkSubtract) {
-        m_calculator.cmdOperator_Click(2);
-    } else if (KeyCode == kVkDecimal) {
-        m_calculator.cmdDecimal_Click();
-    } else if (KeyCode == kVkDivide) {
-        m_calculator.cmdOperator_Click(4);
-    } else if (KeyCode == kVkBack || KeyCode == kVkDelete) {
-        m_calculator.BackspaceDisplay();
-    }
+    if (KeyCode == kVkBack || KeyCode == kVkDelete) m_calculator.BackspaceDisplay();
     KeyCode = 0;
 }
 
@@ -123,42 +110,41 @@ void CalculatorPanel::txtDisplay_GotFocus() {
 // The window sees the panel's keys first (key preview, within the panel only), so each key
 // acts once whichever of the panel's controls has the focus; the display's own handlers then
 // get the code 0 and do nothing. Keys typed anywhere else stay that control's own.
-bool CalculatorPanel::CalculatorKeyEvent(QWidget* control, const QKeyEvent& event) {
+CalculatorPanel::Keys CalculatorPanel::KeysOf(const QWidget* control,
+                                              const QKeyEvent& event) const {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool command =
         (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
 
     if (event.type() == QEvent::KeyRelease) {
-        // One action per physical release; a held key's repeats are not releases.
-        if (event.isAutoRepeat() || command) return false;
-        int KeyCode = VirtualKeyCode(event.key(), modifiers);
-        // A keypad key that typed its character has acted through it already.
-        if (TypesOnKeypad(KeyCode)) KeyCode = kVkNone;
-        m_dispatcher.Run([&] {
-            Form_KeyUp(KeyCode, modifiers);
-            if (control == txtDisplay) txtDisplay_KeyUp(KeyCode, modifiers);
-        });
-        return false;  // a released Space still presses the focused button
+        // One action per physical release; a held key's repeats are not releases. The control
+        // sees the release too: a released Space still presses the focused button.
+        if (event.isAutoRepeat() || command) return {};
+        return {.released = VirtualKeyCode(event.key(), modifiers)};
     }
 
     // Tab moves the focus, Space presses a focused button, and keys that type nothing (the
     // arrows, Home, End) move the display's caret and selection.
-    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return false;
-    if (event.key() == Qt::Key_Space && control != txtDisplay) return false;
-    if (event.text().isEmpty()) return false;
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return {};
+    if (event.key() == Qt::Key_Space && control != txtDisplay) return {};
+    if (event.text().isEmpty()) return {};
     // Ctrl+C copies; Alt+letter is an access key, and one that matches none arrives here as
     // the plain letter, which must not multiply.
-    if (modifiers.testFlag(Qt::ControlModifier)) return false;
-    if (command) return true;
+    if (modifiers.testFlag(Qt::ControlModifier)) return {};
+    if (command) return {.stop = true};
+    return {.typed = event.text(), .stop = true};
+}
 
-    for (const char32_t typed : event.text().toUcs4()) {
-        char32_t KeyAscii = typed;
-        m_dispatcher.Run([&] {
-            Form_KeyPress(KeyAscii);
-            if (control == txtDisplay) txtDisplay_KeyPress(KeyAscii);
-        });
-    }
-    return true;
+void CalculatorPanel::KeyPress(const QWidget* control, char32_t character) {
+    char32_t KeyAscii = character;
+    Form_KeyPress(KeyAscii);
+    if (control == txtDisplay) txtDisplay_KeyPress(KeyAscii);
+}
+
+void CalculatorPanel::KeyUp(const QWidget* control, int keyCode, Qt::KeyboardModifiers Shift) {
+    int KeyCode = keyCode;
+    Form_KeyUp(KeyCode, Shift);
+    if (control == txtDisplay) txtDisplay_KeyUp(KeyCode, Shift);
 }
 
 }  // namespace ombrelo::window

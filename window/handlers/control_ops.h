@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -14,7 +13,6 @@
 #include <QWidget>
 
 #include "window/desktop/qt_text.h"
-#include "window/widgets/number_label.h"
 
 namespace ombrelo::window {
 
@@ -66,10 +64,6 @@ inline void SetCaption(QLabel* label, std::string_view caption) {
         QAccessible::updateAccessibility(&renamed);
     }
 }
-// A number label fits the number it is given (number_label.h).
-inline void SetCaption(NumberLabel* label, std::string_view caption) {
-    label->setText(ToQString(caption));
-}
 inline void SetCaption(QAbstractButton* button, std::string_view caption) {
     button->setText(ToQString(caption));
 }
@@ -91,25 +85,12 @@ inline void SetText(QComboBox* combo, std::string_view text) {
     combo->setEditText(value);
 }
 
-// The captions that carry a panel's state on its button.
-inline constexpr std::string_view kCalculatorCaption = "Calc&ulator";
+// A panel's button reads this while its panel is open (panels.h).
 inline constexpr std::string_view kBackCaption = "Back";
 
 // Puts the caret after the last character.
 inline void CaretToEnd(QLineEdit* box) {
     box->setCursorPosition(static_cast<int>(box->text().size()));
-}
-
-// Closes a panel that its button opened: hides it, gives back the buttons it locked out and
-// puts the button's own caption back. A focus left inside the panel goes to its button first,
-// so it never stays on a hidden control nor lands wherever Qt would send it next.
-inline void ClosePanel(QAbstractButton* button, std::string_view closedCaption, QWidget* panel,
-                       std::initializer_list<QAbstractButton*> lockedOut) {
-    if (panel->isAncestorOf(panel->window()->focusWidget())) GiveFocus(button);
-    Hide(panel);
-    for (QAbstractButton* other : lockedOut)
-        Enable(other);
-    SetCaption(button, closedCaption);
 }
 
 inline bool IsSelected(const QRadioButton* option) {

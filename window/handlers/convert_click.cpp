@@ -12,27 +12,24 @@
 
 namespace ombrelo::window {
 
-namespace {
-
 using conversion::Direction;
 
 // Convert's view of the window: the formula buttons, the two amount boxes and the
 // decimal-places box it reads, the result and formula labels it writes, one at a time. The
 // amounts, the places and the results are numbers: they cross between the user's digits and
 // the core's here (locale_digits.h). Captions and formula texts go as they are.
-class WindowConvertForm final : public conversion::ConvertForm {
+class ConvertClick::WindowForm final : public conversion::ConvertForm {
   public:
-    WindowConvertForm(const ConvertClick::Controls& form, char32_t zeroDigit)
-        : m_form(form), m_zeroDigit(zeroDigit) {}
+    WindowForm(const ConvertClick& controls, char32_t zeroDigit)
+        : m_controls(controls), m_zeroDigit(zeroDigit) {}
 
     bool FormulaValue(int slot) const override { return IsSelected(optForm(slot)); }
     std::string FormulaCaption(int slot) const override { return Caption(optForm(slot)); }
     std::string AmountText(Direction direction) const override {
-        return ToCoreDigits(
-            (direction == Direction::Forward ? m_form.txtCalc1 : m_form.txtCalc2)->text());
+        return ToCoreDigits(AmountBox(direction)->text());
     }
     std::string DecimalPlacesText() const override {
-        return ToCoreDigits(m_form.txtCalcDeci->text());
+        return ToCoreDigits(m_controls.txtCalcDeci->text());
     }
     std::string ResultCaption(Direction direction) const override {
         return ToCoreDigits(ResultLabel(direction)->text());
@@ -41,31 +38,42 @@ class WindowConvertForm final : public conversion::ConvertForm {
         ResultLabel(direction)->setText(ToUserDigits(text, m_zeroDigit));
     }
     void SetFormulaText(Direction direction, std::string_view text) override {
-        SetCaption(direction == Direction::Forward ? m_form.lblCalcFrm1 : m_form.lblCalcFrm2, text);
+        SetCaption(
+            direction == Direction::Forward ? m_controls.lblCalcFrm1 : m_controls.lblCalcFrm2,
+            text);
     }
 
   private:
-    QRadioButton* optForm(int slot) const { return m_form.optForm[static_cast<std::size_t>(slot)]; }
-    NumberLabel* ResultLabel(Direction direction) const {
-        return direction == Direction::Forward ? m_form.lblCalc3 : m_form.lblCalc6;
+    QRadioButton* optForm(int slot) const {
+        return m_controls.optForm[static_cast<std::size_t>(slot)];
+    }
+    QLineEdit* AmountBox(Direction direction) const {
+        return direction == Direction::Forward ? m_controls.txtCalc1 : m_controls.txtCalc2;
+    }
+    QLabel* ResultLabel(Direction direction) const {
+        return direction == Direction::Forward ? m_controls.lblCalc3 : m_controls.lblCalc6;
     }
 
-    const ConvertClick::Controls& m_form;
+    const ConvertClick& m_controls;
     char32_t m_zeroDigit;
 };
-
-}  // namespace
 
 ConvertClick::ConvertClick(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,
                            Announcements& announcements)
     : m_regional(regional),
       m_announcements(announcements),
-      m_controls{ui.optForm,  ui.txtCalc1, ui.txtCalc2,    ui.txtCalcDeci,
-                 ui.lblCalc3, ui.lblCalc6, ui.lblCalcFrm1, ui.lblCalcFrm2} {}
+      optForm(ui.optForm),
+      txtCalc1(ui.txtCalc1),
+      txtCalc2(ui.txtCalc2),
+      txtCalcDeci(ui.txtCalcDeci),
+      lblCalc3(ui.lblCalc3),
+      lblCalc6(ui.lblCalc6),
+      lblCalcFrm1(ui.lblCalcFrm1),
+      lblCalcFrm2(ui.lblCalcFrm2) {}
 
 void ConvertClick::cmdByteConvert_Click() {
     const numbers::RegionalNumberSettings settings = m_regional.Current();
-    WindowConvertForm form(m_controls, settings.zeroDigit);
+    WindowForm form(*this, settings.zeroDigit);
     conversion::RunConvert(form, settings);
     // Not reached after a run-time error: no stale result is heard.
     m_announcements.AnnounceResult();

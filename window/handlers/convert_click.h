@@ -22,22 +22,19 @@ class ConvertClick {
 
     void cmdByteConvert_Click();
 
-    // What Convert reads and writes of the window.
-    struct Controls {
-        std::array<QRadioButton*, 9> optForm;
-        QLineEdit* txtCalc1;
-        QLineEdit* txtCalc2;
-        QLineEdit* txtCalcDeci;
-        NumberLabel* lblCalc3;
-        NumberLabel* lblCalc6;
-        QLabel* lblCalcFrm1;
-        QLabel* lblCalcFrm2;
-    };
-
   private:
+    class WindowForm;  // the core's view of these controls (conversion/convert.h)
+
     const numbers::RegionalSettingsSource& m_regional;
     Announcements& m_announcements;
-    Controls m_controls;
+    std::array<QRadioButton*, 9> optForm;
+    QLineEdit* txtCalc1;
+    QLineEdit* txtCalc2;
+    QLineEdit* txtCalcDeci;
+    NumberLabel* lblCalc3;
+    NumberLabel* lblCalc6;
+    QLabel* lblCalcFrm1;
+    QLabel* lblCalcFrm2;
 };
 
 }  // namespace ombrelo::window

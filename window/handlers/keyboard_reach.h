@@ -2,53 +2,56 @@
 
 #include <vector>
 
-class QGroupBox;
+#include <QPointer>
+
+class QAbstractButton;
+class QKeyEvent;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QLineEdit;
+class QRadioButton;
+class QShortcutEvent;
 class QWidget;
 
 namespace ombrelo::window {
 
 struct Form1Controls;
+class Panels;
 
 // What a keyboard can reach. An open panel hides steps 1 to 3 beneath it, so Tab and the
-// access keys pass over them as over any hidden control, and a focus that lands there goes on
-// into the panel.
+// access keys pass over them as over any hidden control.
 class KeyboardReach {
   public:
-    KeyboardReach(QWidget& window, const Form1Controls& ui);
+    KeyboardReach(QWidget& window, const Form1Controls& ui, const Panels& panels);
 
-    // Beneath an open panel: in steps 1 to 3 while the calculator, What's New or About is shown.
-    bool IsCovered(const QWidget* control) const;
-    // A focus beneath an open panel goes into the panel, so that no key typed there reaches a
-    // control the user cannot see: its text, or the calculator's display.
-    void KeepFocusOutOfCover();
-
-    // Run once every handler is connected: the tab order, the access keys and the arrow keys.
-    void GuardKeyboardReach();
-    // The window's Tab and Shift+Tab, once guarded; Qt's own chain before and while the
-    // controls go (ForgetTabOrder).
+    // The window's Tab and Shift+Tab, once the tab order is made; Qt's own chain before it and
+    // while the controls go (ForgetTabOrder).
+    void MakeTabOrder();
     bool HasTabOrder() const { return !m_tabOrder.empty(); }
     bool FocusNextPrevChild(bool next);
     void ForgetTabOrder() { m_tabOrder.clear(); }
 
+    // An access key clicks its button at once, as the desktop's own buttons do, where Qt would
+    // first draw it pressed for 100 ms; beneath an open panel it clicks nothing. True when the
+    // event is taken.
+    bool AccessKey(QAbstractButton& button, const QShortcutEvent& event) const;
+
+    // An arrow key in an option group clicks the next button and only then moves the focus to
+    // it, undoing the focus the click handler gave (the amount box); given again, the arrow
+    // key ends as a click does. In a group where nothing is chosen yet, Qt only moves the
+    // focus: the button reached is clicked here, so the arrow keys always choose. True when
+    // the event is taken. OptionClicked runs after each option's click handler.
+    bool ArrowKey(QRadioButton& option, QKeyEvent& event);
+    void OptionClicked();
+
   private:
     QWidget& m_window;
-    QGroupBox* frmCalcu;
-    QGroupBox* frmNew;
-    QGroupBox* frmAbout;
-    QGroupBox* frmOption;
-    QGroupBox* frmChoose;
-    QGroupBox* frmCalc;
-    QLineEdit* txtDisplay;
-    QPlainTextEdit* txtNew;
-    QPlainTextEdit* txtAbout;
+    const Panels& m_panels;
     QLabel* lblCalc3;
     QLabel* lblCalc6;
     QPushButton* cmdByteConvert;
     std::vector<QWidget*> m_tabOrder;  // the focusable controls by tab index
+    bool m_inArrowKey = false;
+    QPointer<QWidget> m_focusAfterClick;
 };
 
 }  // namespace ombrelo::window

@@ -8,14 +8,13 @@ namespace ombrelo::window {
 
 struct Form1Controls;
 class Announcements;
-class KeyboardReach;
+class Panels;
 class Platform;
 
-// The About and What's New panels, Clear All and Exit. A panel's state is its button's caption:
-// its own caption while closed, "Back" while open.
+// The About and What's New panels, Clear All and Exit.
 class SidePanels {
   public:
-    SidePanels(const Form1Controls& ui, KeyboardReach& keyboardReach, Announcements& announcements,
+    SidePanels(const Form1Controls& ui, Panels& panels, Announcements& announcements,
                Platform& platform);
 
     void cmdAbout_Click();
@@ -24,14 +23,9 @@ class SidePanels {
     void cmdExit_Click();
 
   private:
-    KeyboardReach& m_keyboardReach;
+    Panels& m_panels;
     Announcements& m_announcements;
     Platform& m_platform;
-    QPushButton* cmdAbout;
-    QPushButton* cmdNew;
-    QPushButton* cmdCalcu;
-    QGroupBox* frmAbout;
-    QGroupBox* frmNew;
     QComboBox* Combo1;
     QGroupBox* frmChoose;
     QGroupBox* frmCalc;

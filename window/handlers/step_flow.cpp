@@ -16,25 +16,11 @@
 #include "window/handlers/announcements.h"
 #include "window/handlers/control_ops.h"
 
-// The walk through steps 1 to 3. The handlers keep no state: what the user chose is read back
-// from the controls and compared with the catalog's texts.
-
 namespace ombrelo::window {
 
 namespace {
 
-constexpr std::size_t kFormulaButtons = 8;
-
-// Where the decimal-places pair stands under each direction's column, in twips.
-constexpr int kForwardDeciLabelLeft = 360;
-constexpr int kForwardDeciBoxLeft = 1560;
-constexpr int kReverseDeciLabelLeft = 2640;
-constexpr int kReverseDeciBoxLeft = 3840;
-
 void Empty(QLabel* label) {
-    SetCaption(label, "");
-}
-void Empty(NumberLabel* label) {
     SetCaption(label, "");
 }
 void Empty(QLineEdit* box) {
@@ -80,9 +66,9 @@ void StepFlow::cmdSelect_Click() {
     Hide(frmCalc);
     Disable(cmdByteConvert);  // no formula is chosen until one is clicked again
     Show(frmChoose);
-    for (std::size_t n = 1; n <= kFormulaButtons; ++n)
+    for (std::size_t n = 1; n < optForm.size(); ++n)
         Unselect(optForm[n]);
-    for (std::size_t n = 1; n <= kFormulaButtons; ++n)
+    for (std::size_t n = 1; n < optForm.size(); ++n)
         Hide(optForm[n]);
     Empty(lblCalcFrm1);
     Empty(lblCalcFrm2);
@@ -164,8 +150,8 @@ void StepFlow::optCalc1_Click() {
     SetNumber(txtCalc2, "0");
     Empty(lblCalc6);
     SetNumber(txtCalcDeci, "2");
-    MoveLeft(lblCalcDeci, kForwardDeciLabelLeft);
-    MoveLeft(txtCalcDeci, kForwardDeciBoxLeft);
+    MoveLeft(lblCalcDeci, kForwardPlaces.labelLeft);
+    MoveLeft(txtCalcDeci, kForwardPlaces.boxLeft);
     Show(lblCalcDeci);
     Show(txtCalcDeci);
     if (IsSelected(optCalc1)) {
@@ -193,9 +179,9 @@ void StepFlow::optCalc2_Click() {
     Empty(txtCalc2);
     Empty(lblCalc6);
     SetNumber(txtCalcDeci, "2");
-    MoveLeft(lblCalcDeci, kReverseDeciLabelLeft);
+    MoveLeft(lblCalcDeci, kReversePlaces.labelLeft);
     Show(lblCalcDeci);
-    MoveLeft(txtCalcDeci, kReverseDeciBoxLeft);
+    MoveLeft(txtCalcDeci, kReversePlaces.boxLeft);
     Show(txtCalcDeci);
     // The reverse direction's caption stands on the label; optCalc2 itself has none.
     if (IsSelected(optCalc2)) {

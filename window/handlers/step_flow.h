@@ -19,7 +19,8 @@ class NumberLabel;
 class Announcements;
 
 // The walk through steps 1 to 3: Select offers the area's formulas, a formula its two
-// directions, a direction its amount box.
+// directions, a direction its amount box. No state of its own: what the user chose is read
+// back from the controls and compared with the catalog's texts.
 class StepFlow {
   public:
     StepFlow(const Form1Controls& ui, const numbers::RegionalSettingsSource& regional,

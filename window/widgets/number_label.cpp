@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QResizeEvent>
 #include <QToolTip>
 
 namespace ombrelo::window {
@@ -35,16 +34,6 @@ NumberLabel::NumberLabel(const QFont& designFont, Qt::Alignment designAlignment,
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
-void NumberLabel::setText(const QString& text) {
-    QLabel::setText(text);
-    Fit();
-}
-
-void NumberLabel::resizeEvent(QResizeEvent* event) {
-    QLabel::resizeEvent(event);
-    Fit();
-}
-
 // Copy takes the selection, or the whole number when nothing is selected, as the menu's does.
 void NumberLabel::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy) && !hasSelectedText() && !text().isEmpty()) {
@@ -59,43 +48,46 @@ int NumberLabel::UsableWidth() const {
     return contentsRect().width() - 2 * kPadding;
 }
 
-// The largest size the whole text fits at, or the floor with the text cut; worked out when the
-// text or the width changes, never while drawing.
-void NumberLabel::Fit() {
-    const QString whole = text();
+// The largest size the whole text fits at, or the floor with the text cut.
+NumberLabel::Fitting NumberLabel::FitFor(const QString& whole) const {
     const int width = UsableWidth();
-    if (whole == m_fittedText && width == m_fittedWidth) return;
-    m_fittedText = whole;
-    m_fittedWidth = width;
-
     QFont font = m_designFont;
     const qreal floorPoints = kFloorPoints * DesignPointScale();
     for (qreal points = m_designFont.pointSizeF(); points >= floorPoints - 1e-9;
          points -= kPointStep) {
         font.setPointSizeF(points);
         // Measured on this label's own screen, not the primary one.
-        if (QFontMetricsF(font, this).horizontalAdvance(whole) <= width) {
-            m_shown = whole;
-            m_cutAt = -1;
-            setFont(font);
-            setAlignment(m_designAlignment);
-            return;
-        }
+        if (QFontMetricsF(font, this).horizontalAdvance(whole) <= width) return {points, whole, -1};
     }
     // At the floor and still too wide: the beginning, then an ellipsis where the cut is.
     font.setPointSizeF(floorPoints);
     const QFontMetricsF metrics(font, this);
     const QString elided = metrics.elidedText(whole, Qt::ElideRight, width);
-    m_shown = elided;
-    m_cutAt = metrics.horizontalAdvance(elided.chopped(1));
+    return {floorPoints, elided, metrics.horizontalAdvance(elided.chopped(1))};
+}
+
+// Takes the fit of the text and width as they are, once for each change of either. Run as the
+// label is drawn: QLabel::setText is no virtual and tells the label nothing, so only drawing
+// sees every text, whether it was written through a NumberLabel or a QLabel pointer.
+void NumberLabel::Fit() {
+    const QString whole = text();
+    const int width = UsableWidth();
+    if (whole == m_fittedText && width == m_fittedWidth) return;
+    m_fittedText = whole;
+    m_fittedWidth = width;
+    const Fitting fitting = FitFor(whole);
+    QFont font = m_designFont;
+    font.setPointSizeF(fitting.points);
     setFont(font);
-    setAlignment((m_designAlignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft);
+    m_cutAt = fitting.cutAt;
+    setAlignment(m_cutAt < 0 ? m_designAlignment
+                             : (m_designAlignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft);
 }
 
 void NumberLabel::paintEvent(QPaintEvent* event) {
-    Q_ASSERT(text() == m_fittedText);  // written through QLabel::setText, unfitted
+    Fit();
     QLabel::paintEvent(event);
-    if (m_cutAt < 0 || text() != m_fittedText) return;
+    if (m_cutAt < 0) return;
     // The text is drawn left-aligned and whole, so selecting it works as usual; its end is
     // covered from the cut on, and the ellipsis drawn there.
     QPainter painter(this);

@@ -20,23 +20,22 @@ class NumberLabel final : public QLabel {
 
     NumberLabel(const QFont& designFont, Qt::Alignment designAlignment, QWidget* parent);
 
-    // Shows the text and fits it at once. QLabel's own setText is not virtual and says nothing,
-    // so a number is written through this one: through a QLabel pointer it would keep the fit
-    // of the text before.
-    void setText(const QString& text);
-
-    // What the user sees of the text as it was last drawn: the whole text, or its beginning
-    // followed by "…".
-    QString ShownText() const { return m_shown; }
+    // What the user sees of the text: the whole text, or its beginning followed by "…".
+    QString ShownText() const { return FitFor(text()).shown; }
 
   protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    struct Fitting {
+        qreal points;   // the size the text is drawn at
+        QString shown;  // the whole text, or its beginning and "…"
+        qreal cutAt;    // x of the ellipsis within the contents, or -1 when whole
+    };
+    Fitting FitFor(const QString& whole) const;
     void Fit();
     int UsableWidth() const;
 
@@ -44,8 +43,7 @@ class NumberLabel final : public QLabel {
     Qt::Alignment m_designAlignment;
     QString m_fittedText;  // the text Fit() last worked on, to refit only on change
     int m_fittedWidth = -1;
-    QString m_shown;
-    qreal m_cutAt = -1;  // x of the ellipsis within the contents, or -1 when whole
+    qreal m_cutAt = -1;
 };
 
 }  // namespace ombrelo::window

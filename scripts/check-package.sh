@@ -14,6 +14,10 @@ for tool in dpkg-buildpackage dh lintian; do
     exit 0
   fi
 done
+if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  echo "check-package: the package is built from the files git knows; this is no git checkout" >&2
+  exit 1
+fi
 keep=""
 if [[ ${1:-} == --keep ]]; then
   mkdir -p "$2"

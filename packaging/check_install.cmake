@@ -16,7 +16,10 @@ set(expected
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
-  share/doc/ombrelo/copyright)
+  share/doc/ombrelo/copyright
+  share/doc/ombrelo/changelog
+  share/doc/ombrelo/README.md
+  share/man/man1/ombrelo.1)
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

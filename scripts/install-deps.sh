@@ -3,16 +3,27 @@
 # Safe to run again. Works as root, or through sudo when it needs no password.
 set -euo pipefail
 
-packages=(
-  # build
-  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-  # libraries
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  # fonts the window substitutes for its classic faces
-  fonts-liberation fonts-dancingscript fontconfig
-  # tests of the real program and its packaging
-  xvfb xauth xdotool x11-utils desktop-file-utils appstream dpkg-dev file
+here=$(dirname "$0")
+
+# What the program and the tests of its package build need: the Build-Depends of
+# debian/control, one list for both (debhelper-compat is debhelper's promise of a compat level).
+build_depends() {
+  awk '/^Build-Depends:/ { on = 1; sub(/^Build-Depends:/, ""); print; next }
+       on && /^[ \t]/ { print; next }
+       { on = 0 }' "$here/../debian/control" |
+    tr ',' '\n' | sed -e 's/[[(<].*//' -e 's/[[:space:]]//g' -e 's/^debhelper-compat$/debhelper/' |
+    grep .
+}
+mapfile -t packages < <(build_depends)
+((${#packages[@]})) || { echo "install-deps: no Build-Depends in debian/control" >&2; exit 1; }
+
+packages+=(
+  # what every Debian build takes for granted (build-essential), and the package's checker
+  g++ dpkg-dev lintian
+  # the sanitizer and fuzzer trees, and the benchmarks
+  clang libclang-rt-14-dev libbenchmark-dev
+  # tests of the real program
+  xvfb xauth xdotool x11-utils
   # the window on a Wayland compositor, and under the other Qt styles Debian ships
   weston qt6-wayland adwaita-qt6 python3-pil
   # reading the real window's labels: the accessibility bus and its Python bindings

@@ -3,7 +3,8 @@
 #   build/       the program as shipped (g++), warnings as errors, benchmarks built (not run),
 #                then clang-tidy over the sources with its compile commands;
 #   build-asan/  the same under AddressSanitizer + UndefinedBehaviorSanitizer (clang);
-#   build-core/  the Qt-free core alone (clang), with its fuzzers run for a few seconds each.
+#   build-core/  the Qt-free core alone (clang), with its fuzzers run for a few seconds each;
+# then builds the Debian package in a scratch folder and checks it with lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -39,3 +40,6 @@ cmake -S . -B build-core -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DOMBRELO_FUZZ=ON --no-warn-unused-cli
 cmake --build build-core -j "$jobs"
 ctest --test-dir build-core -j "$jobs"
+
+echo "== package: the Debian package, lintian, no build folder in it =="
+scripts/check-package.sh

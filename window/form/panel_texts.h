@@ -2,89 +2,14 @@
 
 #include <string_view>
 
+#include "window/form/whats_new_text.h"
+
 namespace ombrelo::window {
 
 // The two fixed texts of the side panels, character for character: every line, the last
 // included, ends with CR LF, and the blanks at line ends and starts are part of the text. The
-// text boxes show them as lines.
-
-// The version history, newest first (75 lines).
-inline constexpr std::string_view kWhatsNewText =
-    "Version 1.1\r\n"
-    "-----------------\r\n"
-    "*All 3 Weights now available\r\n"
-    "*Cleaned up some more coding\r\n"
-    "*Updated About Info\r\n"
-    "###########################\r\n"
-    "Version 1.0\r\n"
-    "-----------------\r\n"
-    "*Added a Calculator\r\n"
-    "*Updated \"About\" Info\r\n"
-    "###########################\r\n"
-    "Version 0.9\r\n"
-    "-----------------\r\n"
-    "*\"Measurements (Metric <=> Metric)\" now works\r\n"
-    "*\"Temperature\" now works\r\n"
-    "*Set Focus to Text box after clicking a calculation\r\n"
-    "*Added Customizable Decimal Place (Default 2 \r\n"
-    "  Places)\r\n"
-    "*Fixed some non-working options\r\n"
-    "###########################\r\n"
-    "Version 0.8\r\n"
-    "-----------------\r\n"
-    "*\"Measurements (U.s. <=> U.S.)\" now works\r\n"
-    "*Cleaned out a MAJOR chunk of un-needed coding\r\n"
-    "*Fixed \"Yards <=> Meters\" which wasnt working\r\n"
-    "*Added \"What's New\" and \"About\" buttons\r\n"
-    "*Added new feature which displays the formula\r\n"
-    "  of the current calculation\r\n"
-    "###########################\r\n"
-    "Version 0.7\r\n"
-    "-----------------\r\n"
-    "*All items in scroll box are selectable now\r\n"
-    "*Disabled formula buttons for ones that have not \r\n"
-    "  been added\r\n"
-    "*Added more Items to scroll box\r\n"
-    "*\"Bytes\" and \"Measurements (U.S. <=> Metric)\" are \r\n"
-    "  still the only ones functional\r\n"
-    "###########################\r\n"
-    "Version 0.65\r\n"
-    "-----------------\r\n"
-    "*Changed [DOWN] to [X] on unavailable items in \r\n"
-    "  scrollbox\r\n"
-    "*Added a standard icon to program\r\n"
-    "###########################\r\n"
-    "Version 0.6\r\n"
-    "-----------------\r\n"
-    "*Changed colors to Blue and White\r\n"
-    "*Made program non-resizable\r\n"
-    "*Changed title font\r\n"
-    "*All options under Measurements (U.S. <=> Metric) \r\n"
-    "  work\r\n"
-    "*Added [DOWN] to items in scroll box that are \r\n"
-    "  unavailable\r\n"
-    "*Fixed problem where selcting new item in scrollbox \r\n"
-    "  did not reset the Calculations box\r\n"
-    "###########################\r\n"
-    "Version 0.5\r\n"
-    "-----------------\r\n"
-    "*Miles <=> Kilometers works\r\n"
-    "*Added more options under Measurements\r\n"
-    "*Added more items in the scroll box\r\n"
-    "*Disabled Convert button until a formula is selected\r\n"
-    "*Only \"Bytes\" and \"Measurements (U.S. <=> Metric)\" \r\n"
-    "  work\r\n"
-    "###########################\r\n"
-    "Version 0.4\r\n"
-    "-----------------\r\n"
-    "*Changed entire layout\r\n"
-    "*Only Bytes works now\r\n"
-    "###########################\r\n"
-    "Version 0.3\r\n"
-    "-----------------\r\n"
-    "*Added Measurements Section\r\n"
-    "*Made Convert Button hidden until formula is \r\n"
-    "  selected\r\n";
+// text boxes show them as lines. The version history, kWhatsNewText, is made by the build from
+// whats_new.txt, which the package also installs as the upstream changelog.
 
 // Who wrote the program and how to reach him (16 lines).
 inline constexpr std::string_view kAboutText =

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <deque>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -82,24 +83,26 @@ class RecordingForm final : public ConvertForm {
     }
 };
 
-// The usual settings: "." decimal, "," in threes, leading zero, leading minus, 2 decimals.
-const RegionalNumberSettings kDot{};
+// One click of Convert: the selected formula, the two amounts and the decimal places.
+struct Click {
+    std::string_view key;
+    int slot;
+    std::string_view forwardAmount;
+    std::string_view reverseAmount;
+    std::string_view decimalPlaces;
+};
 
-RegionalNumberSettings DecimalComma(std::string group) {
-    RegionalNumberSettings settings;
-    settings.decimalSeparator = ",";
-    settings.groupSeparator = std::move(group);
-    return settings;
+RecordingForm FormFor(const Click& c) {
+    RecordingForm form;
+    form.Select(c.slot, c.key);
+    form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
+    form.decimalPlaces = {std::string(c.decimalPlaces)};
+    return form;
 }
 
-// The error number RunConvert raised, or 0.
-int RunAndCatch(RecordingForm& form, const RegionalNumberSettings& settings) {
-    try {
-        RunConvert(form, settings);
-    } catch (const RunTimeError& error) {
-        return error.Number();
-    }
-    return 0;
+std::ostream& operator<<(std::ostream& out, const Click& c) {
+    return out << c.key << " [" << c.forwardAmount << "] [" << c.reverseAmount
+               << "] d=" << c.decimalPlaces;
 }
 
 // Each formula is found through its own button and caption, and converts 1 in both directions
@@ -150,7 +153,7 @@ TEST(RunConvert, EveryDirectionOfEveryFormulaConvertsOneWithItsWholeConstant) {
         // Selecting exactly this button with this caption activates exactly this formula.
         EXPECT_EQ(FindActiveFormula(form), formula);
         form.amount = {"1", "1"};
-        RunConvert(form, kDot);
+        RunConvert(form, {});
         const std::vector<std::string> writes = form.Writes();
         ASSERT_EQ(writes.size(), 6U);
         EXPECT_EQ(writes[0], "lblCalc3=" + std::string(c.forwardOfOne));
@@ -160,103 +163,60 @@ TEST(RunConvert, EveryDirectionOfEveryFormulaConvertsOneWithItsWholeConstant) {
     }
 }
 
-// Converts one case's amounts with its decimal places and checks both shown results.
-template <typename Case>
-void ExpectShown(const Case& c, const RegionalNumberSettings& settings) {
-    SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] [" << c.reverseAmount
-                                    << "] d=" << c.decimalPlaces);
-    RecordingForm form;
-    form.Select(c.slot, c.key);
-    form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
-    form.decimalPlaces = {std::string(c.decimalPlaces)};
-    RunConvert(form, settings);
-    EXPECT_EQ(form.result[0], c.forwardShown);
-    EXPECT_EQ(form.result[1], c.reverseShown);
-}
-
-TEST(RunConvert, WorkedExamples) {
-    struct Case {
-        std::string_view key;
-        int slot;
-        std::string_view forwardAmount;
-        std::string_view reverseAmount;
-        std::string_view decimalPlaces;
-        std::string_view forwardShown;
-        std::string_view reverseShown;
-    };
-    static constexpr Case kCases[] = {
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "0", "1", "0"},
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "3", "0.977", "0.000"},
-        {"Bytes <=> KiloBytes", 1, "", "", "2", "0.00", "0.00"},
-        {"C° <=> F°", 1, "100", "212", "2", "212.00", "100.00"},
-        {"C° <=> F°", 1, "", "", "2", "32.00", "-17.78"},
-        {"C° <=> F°", 1, "-40", "-40", "2", "-40.00", "-40.00"},
-        {"Miles <=> Kilometers", 1, "1", "1", "2", "1.61", "0.62"},
-        {"Feet <=> Meters", 2, "1", "1", "2", "0.30", "3.28"},
-        {"Pounds <=> Kilograms", 2, "1", "0", "2", "0.45", "0.00"},
-        {"Ounces <=> Grams", 3, "1", "0", "2", "28.35", "0.00"},
-        // 1.005 × 100 is 100.49999999999999 but shows 100.50: rounding starts from 15 digits.
-        {"Meters <=> Centimeters", 2, "1.005", "0", "2", "100.50", "0.00"},
-        // Amounts take the number the text begins with; blanks are dropped first.
-        {"Yards <=> Feet", 1, "12abc", "abc", "2", "36.00", "0.00"},
-        {"Yards <=> Feet", 1, "1,5", "- 6", "2", "3.00", "-2.00"},
-        {"Yards <=> Feet", 1, "1 000", "1e3", "2", "3,000.00", "333.33"},
-        // Decimal places go to the nearest whole number, ties to even.
-        {"Bytes <=> KiloBytes", 1, "1000", "5", "2.5", "0.98", "5,120.00"},
-        {"Bytes <=> KiloBytes", 1, "1000", "5", "3.5", "0.9766", "5,120.0000"},
-        {"Bytes <=> KiloBytes", 1, "1000", "5", " 9 ", "0.976562500", "5,120.000000000"},
-        {"Bytes <=> KiloBytes", 1, "1000", "5", "-1", "0.98", "5,120.00"},
-        {"Meters <=> Millimeters", 3, "123456789.123456789", "0", "9", "123,456,789,123.457000000",
-         "0.000000000"},
-        {"Grams <=> Milligrams", 3, "1E+20", "1E-20", "2", "100,000,000,000,000,000,000,000.00",
-         "0.00"},
-    };
-    for (const Case& c : kCases)
-        ExpectShown(c, kDot);
-}
-
-TEST(RunConvert, MinusOnePlacesFollowsTheRegionalDefault) {
-    RegionalNumberSettings settings;
-    settings.defaultDecimals = 4;
-    RecordingForm form;
-    form.Select(1, "Bytes <=> KiloBytes");
-    form.amount = {"1000", "5"};
-    form.decimalPlaces = {"-1"};
-    RunConvert(form, settings);
-    EXPECT_EQ(form.result[0], "0.9766");
-    EXPECT_EQ(form.result[1], "5,120.0000");
-}
+// Dot: the usual "." and "," in threes; Comma: de_DE; NarrowSpace: fr_FR; Default4: 4 places
+// when -1 is asked for.
+enum Settings : std::size_t { Dot, Comma, NarrowSpace, Default4 };
 
 // The raw number text is written, read back under the same settings and rewritten, so every
 // number form the first write can produce must read back under a decimal comma too.
-TEST(RunConvert, DecimalCommaSettings) {
-    struct Case {
-        std::string_view group;
-        std::string_view key;
-        int slot;
-        std::string_view forwardAmount;
-        std::string_view reverseAmount;
-        std::string_view decimalPlaces;
+TEST(RunConvert, ShowsRoundedResultsUnderTheRegionalSettings) {
+    const RegionalNumberSettings kSettings[] = {
+        {},
+        {.decimalSeparator = ",", .groupSeparator = "."},
+        {.decimalSeparator = ",", .groupSeparator = "\u202F"},
+        {.defaultDecimals = 4},
+    };
+    static constexpr struct {
+        Settings settings;
+        Click click;
         std::string_view forwardShown;
         std::string_view reverseShown;
-    };
-    static constexpr Case kCases[] = {
-        {".", "Bytes <=> KiloBytes", 1, "1000", "5", "2", "0,98", "5.120,00"},
-        {".", "Bytes <=> KiloBytes", 1, "1000", "5", "2,5", "0,98", "5.120,00"},
-        {".", "Bytes <=> KiloBytes", 1, "1000", "5", "3,5", "0,9766", "5.120,0000"},
+    } kCases[] = {
+        // 1.005 × 100 is 100.49999999999999 but shows 100.50: rounding starts from 15 digits.
+        {Dot, {"Meters <=> Centimeters", 2, "1.005", "0", "2"}, "100.50", "0.00"},
+        // Amounts take the number the text begins with; blanks are dropped first.
+        {Dot, {"Yards <=> Feet", 1, "12abc", "abc", "2"}, "36.00", "0.00"},
+        {Dot, {"Yards <=> Feet", 1, "1,5", "- 6", "2"}, "3.00", "-2.00"},
+        {Dot, {"Yards <=> Feet", 1, "1 000", "1e3", "2"}, "3,000.00", "333.33"},
+        // Decimal places go to the nearest whole number; -1 means the regional default.
+        {Dot, {"Bytes <=> KiloBytes", 1, "1000", "5", "3.5"}, "0.9766", "5,120.0000"},
+        {Dot, {"Bytes <=> KiloBytes", 1, "1000", "5", " 9 "}, "0.976562500", "5,120.000000000"},
+        {Default4, {"Bytes <=> KiloBytes", 1, "1000", "5", "-1"}, "0.9766", "5,120.0000"},
+        {Comma, {"Bytes <=> KiloBytes", 1, "1000", "5", "3,5"}, "0,9766", "5.120,0000"},
         // An amount in the regional format is read so; "4.5", grouped wrong, by its leading
         // number.
-        {".", "Yards <=> Feet", 1, "1,5", "4.5", "2", "4,50", "1,50"},
-        {".", "Meters <=> Millimeters", 3, "123456789.123456789", "0", "9",
-         "123.456.789.123,457000000", "0,000000000"},
-        {".", "Grams <=> Milligrams", 3, "1E+20", "1E-20", "2",
-         "100.000.000.000.000.000.000.000,00", "0,00"},
-        {".", "C° <=> F°", 1, "", "", "2", "32,00", "-17,78"},
-        {"\u202F", "Bytes <=> KiloBytes", 1, "1000", "1234567", "2", "0,98",
+        {Comma, {"Yards <=> Feet", 1, "1,5", "4.5", "2"}, "4,50", "1,50"},
+        {Comma,
+         {"Meters <=> Millimeters", 3, "123456789.123456789", "0", "9"},
+         "123.456.789.123,457000000",
+         "0,000000000"},
+        {Comma,
+         {"Grams <=> Milligrams", 3, "1E+20", "1E-20", "2"},
+         "100.000.000.000.000.000.000.000,00",
+         "0,00"},
+        {Comma, {"C° <=> F°", 1, "", "", "2"}, "32,00", "-17,78"},
+        {NarrowSpace,
+         {"Bytes <=> KiloBytes", 1, "1000", "1234567", "2"},
+         "0,98",
          "1\u202F264\u202F196\u202F608,00"},
     };
-    for (const Case& c : kCases)
-        ExpectShown(c, DecimalComma(std::string(c.group)));
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.click);
+        RecordingForm form = FormFor(c.click);
+        RunConvert(form, kSettings[c.settings]);
+        EXPECT_EQ(form.result[0], c.forwardShown);
+        EXPECT_EQ(form.result[1], c.reverseShown);
+    }
 }
 
 TEST(RunConvert, ReadsAndWritesInOrder) {
@@ -264,7 +224,7 @@ TEST(RunConvert, ReadsAndWritesInOrder) {
     form.Select(1, "Bytes <=> KiloBytes");
     form.amount = {"1000", "5"};
     form.decimalPlaces = {"0", "3"};  // read anew for each column
-    RunConvert(form, kDot);
+    RunConvert(form, {});
     const std::vector<std::string> expected = {
         "read txtCalc1",
         "lblCalc3=0.9765625",
@@ -284,39 +244,31 @@ TEST(RunConvert, ReadsAndWritesInOrder) {
 
 // An error ends the click where it is raised; what was written before stays.
 TEST(RunConvert, ErrorKeepsEarlierWrites) {
-    struct Case {
-        std::string_view key;
-        int slot;
-        std::string_view forwardAmount;
-        std::string_view reverseAmount;
-        std::string_view decimalPlaces;
+    static constexpr struct {
+        Click click;
         int error;
         std::string_view writes;  // in order, each followed by "; "
-    };
-    static constexpr Case kCases[] = {
-        {"Bytes <=> KiloBytes", 1, "1000", "1E+306", "2", kOverflow,
+    } kCases[] = {
+        {{"Bytes <=> KiloBytes", 1, "1000", "1E+306", "2"},
+         kOverflow,
          "lblCalc3=0.9765625; lblCalc3=0.98; "},
-        {"Bytes <=> KiloBytes", 1, "1E+306", "0", "2", 0, ""},  // dividing cannot overflow
-        {"Bytes <=> KiloBytes", 1, "1E+999", "0", "2", kOverflow, ""},
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "abc", kTypeMismatch, "lblCalc3=0.9765625; "},
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "", kTypeMismatch, "lblCalc3=0.9765625; "},
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "3000000000", kOverflow, "lblCalc3=0.9765625; "},
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "12", kInvalidProcedureCall,
+        {{"Bytes <=> KiloBytes", 1, "1E+306", "0", "2"}, 0, ""},  // dividing cannot overflow
+        {{"Bytes <=> KiloBytes", 1, "1E+999", "0", "2"}, kOverflow, ""},
+        {{"Bytes <=> KiloBytes", 1, "1000", "0", "abc"}, kTypeMismatch, "lblCalc3=0.9765625; "},
+        {{"Bytes <=> KiloBytes", 1, "1000", "0", "12"},
+         kInvalidProcedureCall,
          "lblCalc3=0.9765625; "},
-        {"Bytes <=> KiloBytes", 1, "1000", "0", "-2", kInvalidProcedureCall,
-         "lblCalc3=0.9765625; "},
-        {"C° <=> F°", 1, "1E+308", "0", "2", kOverflow, ""},
-        {"Feet <=> Meters", 2, "1", "1E+308", "2", kOverflow,
-         "lblCalc3=0.304785126485827; lblCalc3=0.30; "},
     };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.key << " [" << c.forwardAmount << "] ["
-                                        << c.reverseAmount << "] d=" << c.decimalPlaces);
-        RecordingForm form;
-        form.Select(c.slot, c.key);
-        form.amount = {std::string(c.forwardAmount), std::string(c.reverseAmount)};
-        form.decimalPlaces = {std::string(c.decimalPlaces)};
-        EXPECT_EQ(RunAndCatch(form, kDot), c.error);
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.click);
+        RecordingForm form = FormFor(c.click);
+        int error = 0;
+        try {
+            RunConvert(form, {});
+        } catch (const RunTimeError& raised) {
+            error = raised.Number();
+        }
+        EXPECT_EQ(error, c.error);
         if (c.error == 0) continue;
         std::string writes;
         for (const std::string& write : form.Writes())
@@ -337,12 +289,8 @@ TEST(RunConvert, NoActiveFormulaWritesNothing) {
     };
     static constexpr Case kCases[] = {
         {"nothing selected", 0, ""},
-        {"unknown caption", 1, "Choose and click Select"},
         {"caption on the wrong button", 1, "Microgram <=> Nanogram"},
-        {"caption differs in case", 1, "bytes <=> kilobytes"},
-        {"caption with trailing blank", 1, "Bytes <=> KiloBytes "},
         {"seventh button", 7, "Bytes <=> KiloBytes"},
-        {"eighth button", 8, "Yards <=> Feet"},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -354,7 +302,7 @@ TEST(RunConvert, NoActiveFormulaWritesNothing) {
         if (c.selectedSlot != 0) form.Select(c.selectedSlot, c.selectedCaption);
         EXPECT_EQ(FindActiveFormula(form), nullptr);
         form.log.clear();
-        RunConvert(form, kDot);
+        RunConvert(form, {});
         EXPECT_TRUE(form.log.empty());
         EXPECT_EQ(form.result[0], "old result 1");
         EXPECT_EQ(form.formula[0], "old formula 1");
@@ -372,12 +320,10 @@ TEST(ConvertAmount, StepsRunInOrderAndFaultsRaise) {
     };
     static constexpr Case kCases[] = {
         {Direction::Forward, "100", 212.0, 0},
-        {Direction::Forward, "-40", -40.0, 0},
         // (98.6 - 32) / 1.8 in doubles; multiplying by 5/9 would give 37 exactly.
         {Direction::Reverse, "98.6", 36.99999999999999, 0},
         {Direction::Reverse, "", -17.77777777777778, 0},
         {Direction::Forward, "1E+308", 0, kOverflow},
-        {Direction::Reverse, "1E+999", 0, kOverflow},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.amount);

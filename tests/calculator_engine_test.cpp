@@ -49,24 +49,11 @@ class RecordingDisplay final : public CalculatorDisplay {
     std::string m_text;
 };
 
-RegionalNumberSettings PointSettings() {
-    return {};
-}
-
-RegionalNumberSettings CommaSettings() {
-    RegionalNumberSettings settings;
-    settings.decimalSeparator = ",";
-    settings.groupSeparator = ".";
-    return settings;
-}
-
-// Two-byte separators (U+066B, U+066C): the display counts characters, not bytes.
-RegionalNumberSettings ArabicSettings() {
-    RegionalNumberSettings settings;
-    settings.decimalSeparator = "\u066B";
-    settings.groupSeparator = "\u066C";
-    return settings;
-}
+// Point: C and en_US; Comma: de_DE; Arabic: two-byte separators (U+066B, U+066C), so the
+// display counts characters, not bytes.
+const RegionalNumberSettings kPoint{};
+const RegionalNumberSettings kComma{.decimalSeparator = ",", .groupSeparator = "."};
+const RegionalNumberSettings kArabic{.decimalSeparator = "\u066B", .groupSeparator = "\u066C"};
 
 // Keys: digits, "." point, "~" sign, "+ - x /" operators, "=" equals, "e" clear entry,
 // "C" clear, "<" backspace.
@@ -131,15 +118,12 @@ constexpr double k123456789Squared = 123456789.0 * 123456789.0;
 
 constexpr KeyCase kPointCases[] = {
     {"", "", 0, 0, false, "", 0},
-    {"5", "5", 0, 0, false, "", 0},
     {"05", "05", 0, 0, false, "", 0},
     {"1234567890123", "123456789012", 0, 0, false, "", 0},
     {"2+3x4=", "20", 20, 0, true, "", 0},
-    {"2+3x", "5", 5, 3, true, "", 0},
     {"2+3==", "5", 5, 0, true, "", 0},
     {"5+=", "10", 10, 0, true, "", 0},
     {"5+e=", "5", 5, 0, true, "", 0},
-    {"5+x", "10", 10, 3, true, "", 0},
     {"5+x3=", "30", 30, 0, true, "", 0},
     {"9-4=", "5", 5, 0, true, "", 0},
     {"5+~3=", "2", 2, 0, true, "", 0},
@@ -166,23 +150,18 @@ constexpr KeyCase kPointCases[] = {
     {"7/0=", "0", 7, 4, false, "11", 0},
     {"0/0=", "0", 0, 4, false, "6", 0},
     {"7/0=5=", "1.4", 1.4, 0, true, "11", 0},
-    {"7/0=e", "", 7, 4, false, "11", 0},
     {"999999999999x=x=x=x=x=", "1E+192", 1E+192, 3, true, "6", 0},
     {"~=", "-", 0, 0, false, "13", 0},
-    {".=", ".", 0, 0, false, "13", 0},
-    {"~.=", "-.", 0, 0, false, "13", 0},
     {"5+~=", "-", 5, 1, false, "13", 0},
     {"5+~x", "-", 5, 1, false, "13", 0},
     // Sign key.
     {"~", "-", 0, 0, false, "", 0},
     {"5~", "-5", 0, 0, false, "", 0},
-    {"5~~", "5", 0, 0, false, "", 0},
     {"0~", "-0", 0, 0, false, "", 0},
     {"2=~5", "-5", 2, 0, false, "", 0},
     {"12345678901~", "-12345678901", 0, 0, false, "", 0},
     {"12345678901~~", "12345678901", 0, 0, false, "", 0},
     {"123456789012~", "123456789012", 0, 0, false, "", 1},
-    {"123456789012~=", "123456789012", 123456789012, 0, true, "", 1},
     // Point key.
     {"5.", "5.", 0, 0, false, "", 0},
     {"5..", "5.", 0, 0, false, "", 1},
@@ -195,9 +174,7 @@ constexpr KeyCase kPointCases[] = {
     {"1.<", "1", 0, 0, false, "", 0},
     {"~12<", "-1", 0, 0, false, "", 0},
     {"~5<", "0", 0, 0, false, "", 0},
-    {"~<", "0", 0, 0, false, "", 0},
     {"7<", "0", 0, 0, false, "", 0},
-    {".<", "0", 0, 0, false, "", 0},
     {"<", "0", 0, 0, false, "", 0},
     {"5<7", "07", 0, 0, false, "", 0},
     {"123=<", "12", 123, 0, true, "", 0},
@@ -209,7 +186,7 @@ constexpr KeyCase kPointCases[] = {
 };
 
 TEST(CalculatorEngine, KeySequencesUnderPointSettings) {
-    RunKeyCases(PointSettings(), kPointCases);
+    RunKeyCases(kPoint, kPointCases);
 }
 
 // -1.797693134E+308 to five digits would round past the largest double; the display keeps a
@@ -220,23 +197,21 @@ TEST(CalculatorEngine, ResultNearTheLargestNegativeDoubleReadsBack) {
         keys += "x100000000000";  // 28 x 11 = 308 powers of ten
     keys += "==";
     const KeyCase cases[] = {{keys, "-1.7976E+308", -1.7976E+308, 0, true, "", 0}};
-    RunKeyCases(PointSettings(), cases);
+    RunKeyCases(kPoint, cases);
 }
 
 constexpr KeyCase kCommaCases[] = {
-    {"1.5=", "1,5", 1.5, 0, true, "", 0},
     {"1.5+1=", "2,5", 2.5, 0, true, "", 0},
     {"1.5.", "1,5", 0, 0, false, "", 1},
     {"5/2=.", "2,5", 2.5, 0, true, "", 1},
     {"1/3=", "0,3333333333", 1.0 / 3, 0, true, "", 0},
     {"1/81000=", "1,234568E-05", 1.0 / 81000, 0, true, "", 0},
-    {"123456789x123456789=", "1,524158E+16", k123456789Squared, 0, true, "", 0},
     {"123456789x123456789=+", "1,524158E+16", 1.524158E+16, 1, true, "", 0},
     {"~.=", "-,", 0, 0, false, "13", 0},
 };
 
 TEST(CalculatorEngine, KeySequencesUnderDecimalComma) {
-    RunKeyCases(CommaSettings(), kCommaCases);
+    RunKeyCases(kComma, kCommaCases);
 }
 
 constexpr KeyCase kArabicCases[] = {
@@ -249,16 +224,16 @@ constexpr KeyCase kArabicCases[] = {
 };
 
 TEST(CalculatorEngine, KeySequencesUnderTwoByteSeparators) {
-    RunKeyCases(ArabicSettings(), kArabicCases);
+    RunKeyCases(kArabic, kArabicCases);
 }
 
 TEST(CalculatorEngine, ReadsRegionalSettingsAtEachKey) {
     RecordingDisplay display;
-    FixedRegionalSettings regional(PointSettings());
+    FixedRegionalSettings regional(kPoint);
     CalculatorEngine engine(display, regional);
     PressAll(engine, "1.5=");
     EXPECT_EQ(display.Text(), "1.5");
-    regional.Set(CommaSettings());
+    regional.Set(kComma);
     EXPECT_EQ(PressAll(engine, "1.25="), "");
     EXPECT_EQ(display.Text(), "1,25");
 }
@@ -290,22 +265,19 @@ TEST(CalculatorEngine, RandomKeySequencesKeepInvariants) {
     SCOPED_TRACE(testing::Message() << "OMBRELO_TEST_SEED=" << seed);
     std::mt19937_64 rng(seed);
 
-    const RegionalNumberSettings settingsList[] = {PointSettings(), CommaSettings(),
-                                                   ArabicSettings()};
     // Every key, with digits and results weighted up so that entries and results grow long.
     constexpr std::string_view kKeyPool = "01234567890123456789..~+-x//===eC<";
     constexpr int kSequences = 100'000;
     int errorCounts[14] = {};
     int fittedResults = 0;
 
-    const FixedRegionalSettings regionals[] = {FixedRegionalSettings(settingsList[0]),
-                                               FixedRegionalSettings(settingsList[1]),
-                                               FixedRegionalSettings(settingsList[2])};
+    const FixedRegionalSettings regionals[] = {FixedRegionalSettings(kPoint),
+                                               FixedRegionalSettings(kComma),
+                                               FixedRegionalSettings(kArabic)};
 
     for (int sequence = 0; sequence < kSequences; ++sequence) {
-        const std::size_t choice = rng() % 3;
-        const RegionalNumberSettings& settings = settingsList[choice];
-        const FixedRegionalSettings& regional = regionals[choice];
+        const FixedRegionalSettings& regional = regionals[rng() % 3];
+        const RegionalNumberSettings settings = regional.Current();
         RecordingDisplay display;
         CalculatorEngine engine(display, regional);
         std::string keys;

@@ -406,7 +406,6 @@ TEST(FormatFixed, FollowsTheRegionalPatterns) {
         {{.leadingZero = false}, 0.5, 2, ".50"},
         {{.leadingZero = false}, -0.5, 2, "-.50"},
         {{.leadingZero = false}, 0.4, 0, "0"},
-        {{.leadingZero = false}, 1.5, 1, "1.5"},
         {{.negativePattern = Parentheses}, -1.1, 1, "(1.1)"},
         {{.negativePattern = LeadingMinusSpace}, -1.1, 1, "- 1.1"},
         {{.negativePattern = TrailingMinus}, -1.1, 1, "1.1-"},

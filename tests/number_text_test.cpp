@@ -25,8 +25,9 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMax = std::numeric_limits<double>::max();
 constexpr double kTiny = std::numeric_limits<double>::denorm_min();
 
-// Point: C and en_US; Comma: de_DE; Indian: hi_IN; NarrowSpace: fr_FR; Apostrophe: de_CH.
-enum Region : std::size_t { Point, Comma, Indian, NarrowSpace, Apostrophe };
+// Point: C and en_US; Comma: de_DE; Indian: hi_IN; NarrowSpace: fr_FR; Apostrophe: de_CH;
+// NoSeparators: both separators empty, which must never match.
+enum Region : std::size_t { Point, Comma, Indian, NarrowSpace, Apostrophe, NoSeparators };
 
 const RegionalNumberSettings& SettingsOf(Region region) {
     static const RegionalNumberSettings kSettings[] = {
@@ -35,6 +36,7 @@ const RegionalNumberSettings& SettingsOf(Region region) {
         {.groupSizes = {3, 2}},
         {.decimalSeparator = ",", .groupSeparator = "\u202F"},
         {.groupSeparator = "\u2019"},
+        {.decimalSeparator = "", .groupSeparator = ""},
     };
     return kSettings[region];
 }
@@ -178,6 +180,8 @@ TEST(ParseNumber, ReadsTheWholeTextUnderTheRegionalSeparators) {
          "234",
          0, 13},  // a separator cut short
         {NarrowSpace, "1 234", 0, 13},
+        {NoSeparators, "123", 123},
+        {NoSeparators, "1.5", 0, 13},
     };
     ExpectReadings(kCases, ParseNumber);
 }
@@ -253,12 +257,6 @@ TEST(ParseAmount, FollowsEveryGroupingAndNegativePattern) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ParseAmount(c.text, c.settings), c.value);
     }
-}
-
-TEST(ParseNumber, EmptySeparatorsNeverMatch) {
-    const RegionalNumberSettings settings{.decimalSeparator = "", .groupSeparator = ""};
-    EXPECT_EQ(ParseNumber("123", settings), 123);
-    ExpectResult([&] { return ParseNumber("1.5", settings); }, 0, 13);
 }
 
 TEST(ParseWholeNumber, RoundsHalfToEvenWithinThirtyTwoBits) {

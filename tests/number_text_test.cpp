@@ -441,12 +441,10 @@ TEST(TestFloatResult, RaisesForDivisionByZeroAndNonFiniteResults) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message()
                      << c.left << " op " << static_cast<int>(c.operation) << " " << c.right);
-        ExpectResult(
-            [&] {
-                TestFloatResult(c.result, c.operation, c.left, c.right);
-                return 0;
-            },
-            0, c.error);
+        const auto test = [&] {
+            return (TestFloatResult(c.result, c.operation, c.left, c.right), 0);
+        };
+        ExpectResult(test, 0, c.error);
     }
 }
 

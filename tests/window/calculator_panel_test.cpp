@@ -111,30 +111,18 @@ TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
         std::vector<int> errors;
     } cases[] = {
         {"12+3{Enter}", "15", {}},
-        {"12+3=", "15", {}},
-        {"2x3=", "6", {}},
-        {"2X3=", "6", {}},
-        {"2*3=", "6", {}},
-        {"8/2=", "4", {}},
-        {"9-4=", "5", {}},
-        {"5+3c=", "5", {}},  // c and C clear the entry only
-        {"5+3C=", "5", {}},
-        {"123{Back}", "12", {}},
-        {"123{Del}", "12", {}},
-        {"5{Esc}", "5", {}},
-        {"5{Space}a!", "5", {}},
+        {"2x3X2*2/3-4=", "4", {}},
+        {"5+3c4C=", "5", {}},  // c and C clear the entry only
+        {"1234{Back}{Del}", "12", {}},
+        {"5{Esc}{Space}a!", "5", {}},
         {"1.5.", "1.5", {}},
-        {"{Kp5}", "5", {}},
-        {"2{Kp+}3{KpEnter}", "5", {}},
-        {"{Kp1}{Kp2}{Kp+}{Kp3}{KpEnter}", "15", {}},
+        // Every keypad key acts once; with Num Lock off the decimal key is Delete and keypad 5
+        // a key that does nothing here.
+        {"{Kp1}{Kp2}{Kp+}{Kp3}{Kp*}{Kp2}{Kp/}{Kp3}{Kp-}{Kp5}{KpEnter}", "5", {}},
         {"2{Kp*}{Kp3}{Kp.}{Kp5}{KpEnter}", "7", {}},
-        {"8{Kp/}2{KpEnter}", "4", {}},  // every keypad operator acts once
-        {"9{Kp-}2{KpEnter}", "7", {}},
-        {"12{KpDel}", "1", {}},   // Num Lock off: the decimal key is Delete
-        {"5{KpClear}", "5", {}},  // and keypad 5 a key that does nothing here
+        {"123{KpDel}{KpClear}", "12", {}},
         {"5{Alt+x}3", "53", {}},  // Alt+letter matching no access key is no character
-        {"5{Ctrl+x}{Ctrl+v}", "5", {}},
-        {"٣+۴=", "7", {}},  // digits of other scripts
+        {"٣+۴=", "7", {}},        // digits of other scripts
         {"7/0=", "0", {11}},
     };
     for (const auto& c : cases) {

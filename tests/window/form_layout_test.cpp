@@ -43,25 +43,20 @@ static_assert(std::size(kClassOfKind) == static_cast<std::size_t>(ControlKind::T
 
 // The caption or text a control shows, with the multi-line boxes' lines ended as stored.
 QString ShownText(const QObject& object) {
-    if (const auto* frame = qobject_cast<const QGroupBox*>(&object)) return frame->title();
-    if (const auto* label = qobject_cast<const QLabel*>(&object)) return label->text();
-    if (const auto* box = qobject_cast<const QLineEdit*>(&object)) return box->text();
-    if (const auto* box = qobject_cast<const QPlainTextEdit*>(&object)) {
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(&object))
         return box->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    for (const char* property : {"text", "title", "currentText"}) {
+        if (const QVariant value = object.property(property); value.isValid())
+            return value.toString();
     }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&object)) return button->text();
-    if (const auto* combo = qobject_cast<const QComboBox*>(&object)) return combo->currentText();
     return {};
 }
 
+// A label's or a text box's; left for the rest.
 Qt::Alignment HorizontalAlignment(const QObject& object) {
-    if (const auto* label = qobject_cast<const QLabel*>(&object)) {
-        return label->alignment() & Qt::AlignHorizontal_Mask;
-    }
-    if (const auto* box = qobject_cast<const QLineEdit*>(&object)) {
-        return box->alignment() & Qt::AlignHorizontal_Mask;
-    }
-    return Qt::AlignLeft;
+    const QVariant alignment = object.property("alignment");
+    return alignment.isValid() ? alignment.value<Qt::Alignment>() & Qt::AlignHorizontal_Mask
+                               : Qt::AlignLeft;
 }
 
 // Where a control draws its caption; a frame's stands inside its border.

@@ -31,8 +31,11 @@ class Form1Test : public FormTest {
     }
 };
 
-// The area list starts with its prompt, the areas unselected, and the focus in its field.
-TEST_F(Form1Test, AreaListStartsWithItsPromptAndTheFocusAndTheAreasUnselected) {
+// The window starts at step 1 only, Convert disabled, the area list showing its prompt with
+// the areas unselected and the focus in its field.
+TEST_F(Form1Test, StartsAtStepOneWithTheAreaListPromptFocusedAndNothingSelected) {
+    EXPECT_TRUE(ui.frmChoose->isHidden() && ui.frmCalc->isHidden());
+    EXPECT_FALSE(ui.cmdByteConvert->isEnabled());
     QComboBox& combo = *ui.Combo1;
     EXPECT_EQ(combo.currentText(), QStringLiteral("Choose and click Select"));
     EXPECT_EQ(combo.currentIndex(), -1);

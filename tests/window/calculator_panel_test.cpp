@@ -104,7 +104,7 @@ class CalculatorPanel : public FormTest {
 
 // Keys typed with the focus on the display, and the display they leave. Typed characters never
 // reach the display itself: only the calculator's operations change it.
-TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
+TEST_F(CalculatorPanel, KeysTypedIntoTheDisplayActOnce) {
     const struct {
         const char* keys;
         const char* display;
@@ -125,23 +125,17 @@ TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
         {"٣+۴=", "7", {}},        // digits of other scripts
         {"7/0=", "0", {11}},
     };
+    Open();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
-        RecordingPlatform platform;
-        numbers::FixedRegionalSettings regional;
-        Form1 calculator(platform, regional);
-        const Form1Controls ui = FindControls(calculator);
-        calculator.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator));
-        QTest::mouseClick(ui.cmdCalcu, Qt::LeftButton);
-        ASSERT_TRUE(ui.txtDisplay->hasFocus());
-        std::vector<QString> texts;
-        QObject::connect(ui.txtDisplay, &QLineEdit::textChanged,
-                         [&texts](const QString& text) { texts.push_back(text); });
-        SendKeys(c.keys);
+        Click(ui.cmdClear);
+        ui.txtDisplay->setFocus();
+        shown.clear();
+        platform.errors.clear();
+        Keys(c.keys);
         EXPECT_EQ(ui.txtDisplay->text(), QString::fromUtf8(c.display));
         EXPECT_EQ(platform.errors, c.errors);
-        for (const QString& text : texts) {
+        for (const QString& text : shown) {
             EXPECT_FALSE(text.contains(u'+') || text.contains(u'\r') || text.contains(u'x'))
                 << text.toStdString();
         }

@@ -104,56 +104,38 @@ class CalculatorPanel : public FormTest {
 
 // Keys typed with the focus on the display, and the display they leave. Typed characters never
 // reach the display itself: only the calculator's operations change it.
-TEST(CalculatorKeys, KeysTypedIntoTheDisplayActOnce) {
+TEST_F(CalculatorPanel, KeysTypedIntoTheDisplayActOnce) {
     const struct {
         const char* keys;
         const char* display;
         std::vector<int> errors;
     } cases[] = {
         {"12+3{Enter}", "15", {}},
-        {"12+3=", "15", {}},
-        {"2x3=", "6", {}},
-        {"2X3=", "6", {}},
-        {"2*3=", "6", {}},
-        {"8/2=", "4", {}},
-        {"9-4=", "5", {}},
-        {"5+3c=", "5", {}},  // c and C clear the entry only
-        {"5+3C=", "5", {}},
-        {"123{Back}", "12", {}},
-        {"123{Del}", "12", {}},
-        {"5{Esc}", "5", {}},
-        {"5{Space}a!", "5", {}},
+        {"2x3X2*2/3-4=", "4", {}},
+        {"5+3c4C=", "5", {}},  // c and C clear the entry only
+        {"1234{Back}{Del}", "12", {}},
+        {"5{Esc}{Space}a!", "5", {}},
         {"1.5.", "1.5", {}},
-        {"{Kp5}", "5", {}},
-        {"2{Kp+}3{KpEnter}", "5", {}},
-        {"{Kp1}{Kp2}{Kp+}{Kp3}{KpEnter}", "15", {}},
+        // Every keypad key acts once; with Num Lock off the decimal key is Delete and keypad 5
+        // a key that does nothing here.
+        {"{Kp1}{Kp2}{Kp+}{Kp3}{Kp*}{Kp2}{Kp/}{Kp3}{Kp-}{Kp5}{KpEnter}", "5", {}},
         {"2{Kp*}{Kp3}{Kp.}{Kp5}{KpEnter}", "7", {}},
-        {"8{Kp/}2{KpEnter}", "4", {}},  // every keypad operator acts once
-        {"9{Kp-}2{KpEnter}", "7", {}},
-        {"12{KpDel}", "1", {}},   // Num Lock off: the decimal key is Delete
-        {"5{KpClear}", "5", {}},  // and keypad 5 a key that does nothing here
+        {"123{KpDel}{KpClear}", "12", {}},
         {"5{Alt+x}3", "53", {}},  // Alt+letter matching no access key is no character
-        {"5{Ctrl+x}{Ctrl+v}", "5", {}},
-        {"٣+۴=", "7", {}},  // digits of other scripts
+        {"٣+۴=", "7", {}},        // digits of other scripts
         {"7/0=", "0", {11}},
     };
+    Open();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.keys);
-        RecordingPlatform platform;
-        numbers::FixedRegionalSettings regional;
-        Form1 calculator(platform, regional);
-        const Form1Controls ui = FindControls(calculator);
-        calculator.show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&calculator));
-        QTest::mouseClick(ui.cmdCalcu, Qt::LeftButton);
-        ASSERT_TRUE(ui.txtDisplay->hasFocus());
-        std::vector<QString> texts;
-        QObject::connect(ui.txtDisplay, &QLineEdit::textChanged,
-                         [&texts](const QString& text) { texts.push_back(text); });
-        SendKeys(c.keys);
+        Click(ui.cmdClear);
+        ui.txtDisplay->setFocus();
+        shown.clear();
+        platform.errors.clear();
+        Keys(c.keys);
         EXPECT_EQ(ui.txtDisplay->text(), QString::fromUtf8(c.display));
         EXPECT_EQ(platform.errors, c.errors);
-        for (const QString& text : texts) {
+        for (const QString& text : shown) {
             EXPECT_FALSE(text.contains(u'+') || text.contains(u'\r') || text.contains(u'x'))
                 << text.toStdString();
         }
@@ -170,7 +152,6 @@ TEST_F(CalculatorPanel, TheRegionalDecimalSeparatorIsThePointKeyAndItsDigitsAreS
     } cases[] = {
         {"de_DE", "1,5+1.25=", "2,75"},
         {"ar_EG", "١٫٥+1.25=", "٢٫٧٥"},
-        {"fa_IR", "۱۲+3=", "۱۵"},
     };
     Open();
     for (const auto& c : cases) {

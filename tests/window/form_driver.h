@@ -3,6 +3,7 @@
 // Drives Form1 the way a user does: mouse clicks delivered to the window (so whatever lies on
 // top at that point receives them) and keys typed into the control that has the focus.
 
+#include <initializer_list>
 #include <string_view>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,8 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace ombrelo::window {
+
+using Widgets = std::initializer_list<QWidget*>;
 
 // Types each character of the text as its own key, whatever its script (QTest::keyClicks takes
 // Latin-1 only), to the given control or, with none, to the one that has the focus.
@@ -75,15 +78,19 @@ class FormTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
-    // The option button's circle: a click elsewhere in a wide button may miss its text.
-    static void Click(QRadioButton* option) {
-        QStyleOptionButton style;
-        style.initFrom(option);
-        const QRect circle =
-            option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
-        QTest::mouseClick(option, Qt::LeftButton, {}, circle.center());
+    // An option button at its circle (a click elsewhere in a wide button may miss its text),
+    // anything else at its centre.
+    static void Click(QWidget* control) {
+        QPoint at = control->rect().center();
+        if (auto* option = qobject_cast<QRadioButton*>(control)) {
+            QStyleOptionButton style;
+            style.initFrom(option);
+            at = option->style()
+                     ->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option)
+                     .center();
+        }
+        QTest::mouseClick(control, Qt::LeftButton, {}, at);
     }
-    static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
     // Keys go to the window that has the focus, and there to its focused control. Texts are
     // UTF-8, as the catalog's.

@@ -102,10 +102,7 @@ TEST(FormTable, TheWindowsTextsCarryTheProgramsIdentity) {
     const std::string version = identity::kDisplayVersion;
     const std::string maker = identity::kCompanyName;
     const auto text = [](std::string_view control) {
-        const auto rows = FormRows();
-        const auto row = std::find_if(rows.begin(), rows.end(),
-                                      [control](const ControlRow& r) { return r.name == control; });
-        return row == rows.end() ? std::string_view() : row->text;
+        return std::ranges::find(FormRows(), control, &ControlRow::name)->text;
     };
     EXPECT_EQ(FormWindow().caption, name + " v" + version + " ~by " + maker);
     EXPECT_EQ(text("lblTitle"), name);

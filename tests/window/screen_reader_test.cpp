@@ -163,11 +163,8 @@ TEST_F(ScreenReader, AssistiveTechnologyEditsTheBoxesAsTypingWould) {
     ChooseFormula("Bytes", 1);
     Click(ui.optCalc1);
     const auto editable = [](QWidget* box) { return Accessible(box)->editableTextInterface(); };
-    for (QWidget* box :
-         {static_cast<QWidget*>(ui.Combo1->lineEdit()), static_cast<QWidget*>(ui.txtCalc1),
-          static_cast<QWidget*>(ui.txtCalc2), static_cast<QWidget*>(ui.txtCalcDeci)}) {
+    for (QWidget* box : Widgets{ui.Combo1->lineEdit(), ui.txtCalc1, ui.txtCalc2, ui.txtCalcDeci})
         EXPECT_NE(editable(box), nullptr) << box->objectName().toStdString();
-    }
 
     Accessible(ui.txtCalc1)->setText(QAccessible::Value, u"10"_s);
     editable(ui.txtCalc1)->insertText(2, u"00"_s);
@@ -207,8 +204,7 @@ TEST_F(ScreenReader, CharactersAreReportedWhereTheyAreDrawn) {
     // A centred box and a centred result, with no caret drawn among their digits.
     TypeInto(ui.txtCalc1, "1000");
     Click(ui.cmdByteConvert);
-    for (QWidget* control :
-         {static_cast<QWidget*>(ui.txtCalc1), static_cast<QWidget*>(ui.lblCalc3)}) {
+    for (QWidget* control : Widgets{ui.txtCalc1, ui.lblCalc3}) {
         QAccessibleTextInterface* const shown = Accessible(control)->textInterface();
         ASSERT_NE(shown, nullptr);
         const QImage drawn = control->grab().toImage();

@@ -65,45 +65,14 @@ QString MegabyteOfDigits() {
     return digits;
 }
 
+// clang-format off
 const QStringList kAmounts = {
-    u"1000"_s,
-    u"-12.5"_s,
-    u"0"_s,
-    u"abc"_s,
-    u"12abc"_s,
-    u"1E+999"_s,
-    u"-1e999"_s,
-    u"1e-400"_s,
-    u"&HFFFF"_s,
-    u"&O777"_s,
-    u"&O18"_s,
-    u"&H"_s,
-    u"١٢٣"_s,
-    u"۱۰۰۰"_s,
-    u"１２３"_s,
-    u"1,234.5"_s,
-    u"1.234,5"_s,
-    u"1 000"_s,
-    u"1\u202F000"_s,
-    u",,5"_s,
-    u"."_s,
-    u"-"_s,
-    u""_s,
-    u"  7  "_s,
-    u"😀"_s,
-    u"1D5"_s,
-    u"NaN"_s,
-    u"Infinity"_s,
-    u"1.7976931348623157E+308"_s,
-    u"4.9E-324"_s,
-    u"-0"_s,
-    u"+3"_s,
-    u"(5)"_s,
-    u"5-"_s,
-    u"$5"_s,
-    u"1,5"_s,
-    u"9999999999999999999999"_s,
-};
+    u"1000"_s, u"-12.5"_s, u"0"_s, u"abc"_s, u"12abc"_s, u"1E+999"_s, u"-1e999"_s, u"1e-400"_s,
+    u"&HFFFF"_s, u"&O777"_s, u"&O18"_s, u"&H"_s, u"١٢٣"_s, u"۱۰۰۰"_s, u"１２３"_s, u"1,234.5"_s,
+    u"1.234,5"_s, u"1 000"_s, u"1\u202F000"_s, u",,5"_s, u"."_s, u"-"_s, u""_s, u"  7  "_s,
+    u"😀"_s, u"1D5"_s, u"NaN"_s, u"Infinity"_s, u"1.7976931348623157E+308"_s, u"4.9E-324"_s,
+    u"-0"_s, u"+3"_s, u"(5)"_s, u"5-"_s, u"$5"_s, u"1,5"_s, u"9999999999999999999999"_s};
+// clang-format on
 const QStringList kPlaces = {u"-5"_s, u"-1"_s,         u"0"_s,   u"2"_s,   u"9"_s,
                              u"10"_s, u"20"_s,         u"abc"_s, u""_s,    u"2.5"_s,
                              u"+3"_s, u"3000000000"_s, u"٣"_s,   u"1e1"_s, u" 4 "_s};

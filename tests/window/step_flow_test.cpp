@@ -12,8 +12,6 @@
 namespace ombrelo::window {
 namespace {
 
-using Widgets = std::initializer_list<QWidget*>;
-
 class StepFlow : public FormTest {
   protected:
     void ExpectSteps(bool chooseShown, bool calcShown, bool convertEnabled) const {
@@ -33,23 +31,19 @@ class StepFlow : public FormTest {
         ExpectSteps(true, true, false);
         EXPECT_EQ(ui.optCalc1->text(), ToQString(forwardCaption));
         EXPECT_EQ(ui.lblOptCalc2->text(), ToQString(reverseCaption));
-        EXPECT_FALSE(ui.optCalc1->isChecked());
-        EXPECT_FALSE(ui.optCalc2->isChecked());
+        EXPECT_FALSE(ui.optCalc1->isChecked() || ui.optCalc2->isChecked());
         for (QWidget* control :
              Widgets{ui.lblCalc1, ui.txtCalc1, ui.lblCalc2, ui.lblCalc3, ui.lblCalc4, ui.txtCalc2,
                      ui.lblCalc5, ui.lblCalc6, ui.lblCalcDeci, ui.txtCalcDeci}) {
             EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
         }
-        EXPECT_EQ(Text(ui.txtCalc1), "");
-        EXPECT_EQ(Text(ui.txtCalc2), "");
-        EXPECT_EQ(Caption(ui.lblCalc3), "");
-        EXPECT_EQ(Caption(ui.lblCalc6), "");
-        EXPECT_EQ(Caption(ui.lblCalcFrm1), "");
-        EXPECT_EQ(Caption(ui.lblCalcFrm2), "");
+        EXPECT_EQ(Text(ui.txtCalc1) + Text(ui.txtCalc2) + Caption(ui.lblCalc3) +
+                      Caption(ui.lblCalc6) + Caption(ui.lblCalcFrm1) + Caption(ui.lblCalcFrm2),
+                  "");
     }
 
     // A chosen direction: its column shown with the catalog's prompt and result label, an
-    // empty focused amount, "0" in the other box, and "2" places under the column.
+    // empty focused amount, "0" in the other box, no results, and "2" places under the column.
     void ExpectDirectionChosen(bool forward, std::string_view prompt,
                                std::string_view resultLabel) const {
         ExpectSteps(true, true, true);
@@ -57,27 +51,21 @@ class StepFlow : public FormTest {
         EXPECT_EQ(ui.optCalc2->isChecked(), !forward);
         QLabel* const shownPrompt = forward ? ui.lblCalc1 : ui.lblCalc4;
         QLabel* const shownResultLabel = forward ? ui.lblCalc2 : ui.lblCalc5;
-        QLabel* const shownResult = forward ? ui.lblCalc3 : ui.lblCalc6;
-        QLabel* const hiddenPrompt = forward ? ui.lblCalc4 : ui.lblCalc1;
-        QLabel* const hiddenResult = forward ? ui.lblCalc6 : ui.lblCalc3;
         QLineEdit* const amount = AmountBox(forward);
         QLineEdit* const otherAmount = AmountBox(!forward);
-        for (QWidget* shown : Widgets{shownPrompt, amount, shownResultLabel, shownResult}) {
-            EXPECT_TRUE(shown->isVisible());
-        }
-        for (QWidget* hidden : Widgets{hiddenPrompt, otherAmount, hiddenResult}) {
-            EXPECT_TRUE(hidden->isHidden());
-        }
+        for (QWidget* shown :
+             Widgets{shownPrompt, amount, shownResultLabel, forward ? ui.lblCalc3 : ui.lblCalc6,
+                     ui.lblCalcDeci, ui.txtCalcDeci})
+            EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();
+        for (QWidget* hidden : Widgets{forward ? ui.lblCalc4 : ui.lblCalc1, otherAmount,
+                                       forward ? ui.lblCalc6 : ui.lblCalc3})
+            EXPECT_TRUE(hidden->isHidden()) << hidden->objectName().toStdString();
         EXPECT_EQ(shownPrompt->text(), ToQString(prompt));
         EXPECT_EQ(shownResultLabel->text(), ToQString(resultLabel));
-        EXPECT_EQ(Text(amount), "");
         EXPECT_EQ(QApplication::focusWidget(), amount);
-        EXPECT_EQ(Text(otherAmount), "0");
-        EXPECT_EQ(Caption(ui.lblCalc3), "");
-        EXPECT_EQ(Caption(ui.lblCalc6), "");
-        EXPECT_EQ(Text(ui.txtCalcDeci), "2");
-        EXPECT_TRUE(ui.txtCalcDeci->isVisible());
-        EXPECT_TRUE(ui.lblCalcDeci->isVisible());
+        EXPECT_EQ(Text(amount) + "|" + Text(otherAmount) + "|" + Caption(ui.lblCalc3) +
+                      Caption(ui.lblCalc6) + "|" + Text(ui.txtCalcDeci),
+                  "|0||2");
         // Under the chosen column: from its amount box's left edge to its right one.
         EXPECT_EQ(ui.lblCalcDeci->x(), amount->x());
         EXPECT_EQ(ui.txtCalcDeci->geometry().right(), amount->geometry().right());
@@ -164,45 +152,26 @@ TEST_F(StepFlow, FormulaClickFromEveryStateShowsOnlyTheDirectionButtons) {
     }
 }
 
+// From a formula just chosen or either direction with an amount typed, a click on either
+// direction button or on the reverse one's label chooses that direction afresh.
 TEST_F(StepFlow, DirectionClickFromEveryStateChoosesThatDirection) {
-    enum class From { Formula, Forward, Reverse };
-    enum class Via { OptCalc1, OptCalc2, Label };
-    const struct {
-        From from;
-        Via via;
-    } cases[] = {
-        {From::Formula, Via::OptCalc1}, {From::Forward, Via::OptCalc1},
-        {From::Reverse, Via::OptCalc1}, {From::Formula, Via::OptCalc2},
-        {From::Forward, Via::OptCalc2}, {From::Reverse, Via::OptCalc2},
-        {From::Formula, Via::Label},    {From::Forward, Via::Label},
-        {From::Reverse, Via::Label},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "from " << static_cast<int>(c.from) << " via " << static_cast<int>(c.via));
-        ChooseFormula("Weight (Metric <=> Metric)", 5);
-        if (c.from != From::Formula) {
-            Click(Direction(c.from == From::Forward));
-            Type("12");
-            TypeInto(ui.txtCalcDeci, "5");
+    const auto forward = conversion::FindForwardDirection("Microgram -> Nanogram");
+    const auto reverse = conversion::FindReverseDirection("Nanogram -> Microgram");
+    ASSERT_TRUE(forward && reverse);
+    for (const char* from : {"formula", "forward", "reverse"}) {
+        for (QWidget* via : Widgets{ui.optCalc1, ui.optCalc2, ui.lblOptCalc2}) {
+            SCOPED_TRACE(from + (" via " + via->objectName().toStdString()));
+            ChooseFormula("Weight (Metric <=> Metric)", 5);
+            if (from != std::string_view("formula")) {
+                Click(Direction(from == std::string_view("forward")));
+                Type("12");
+                TypeInto(ui.txtCalcDeci, "5");
+            }
+            Click(via);
+            const bool toForward = via == ui.optCalc1;
+            const auto& chosen = *(toForward ? forward : reverse)->direction;
+            ExpectDirectionChosen(toForward, chosen.prompt, chosen.resultLabel);
         }
-        switch (c.via) {
-            case Via::OptCalc1:
-                Click(ui.optCalc1);
-                break;
-            case Via::OptCalc2:
-                Click(ui.optCalc2);
-                break;
-            case Via::Label:
-                Click(ui.lblOptCalc2);
-                break;
-        }
-        const bool forward = c.via == Via::OptCalc1;
-        const auto found = forward ? conversion::FindForwardDirection("Microgram -> Nanogram")
-                                   : conversion::FindReverseDirection("Nanogram -> Microgram");
-        ASSERT_TRUE(found);
-        EXPECT_EQ(found->direction->resultLabel, forward ? "Nanograms:" : "Micrograms:");
-        ExpectDirectionChosen(forward, found->direction->prompt, found->direction->resultLabel);
     }
 }
 

@@ -1,7 +1,8 @@
 #include "window/handlers/panels.h"
 
 #include <algorithm>
-#include <string_view>
+#include <stdexcept>
+#include <string>
 
 #include <QApplication>
 #include <QGroupBox>
@@ -18,12 +19,10 @@ namespace ombrelo::window {
 namespace {
 
 // The caption the form gives a control.
-std::string FormCaption(const QWidget* control) {
-    const std::string name = ToUtf8(control->objectName());
+std::string FormCaption(Control control) {
     const auto rows = FormRows();
-    const auto row =
-        std::ranges::find_if(rows, [&name](const ControlRow& r) { return ObjectName(r) == name; });
-    if (row == rows.end()) throw std::logic_error("the form has no control " + name);
+    const auto row = std::ranges::find(rows, control, &ControlRow::control);
+    if (row == rows.end()) throw std::logic_error("the form has no row for a panel's button");
     return std::string(row->text);
 }
 
@@ -32,9 +31,9 @@ std::string FormCaption(const QWidget* control) {
 // In the order of PanelId; opening one disables the others' buttons in this order.
 Panels::Panels(const Form1Controls& ui)
     : m_panels{{
-          {ui.frmAbout, ui.cmdAbout, ui.txtAbout, false, FormCaption(ui.cmdAbout)},
-          {ui.frmNew, ui.cmdNew, ui.txtNew, false, FormCaption(ui.cmdNew)},
-          {ui.frmCalcu, ui.cmdCalcu, ui.txtDisplay, true, FormCaption(ui.cmdCalcu)},
+          {ui.frmAbout, ui.cmdAbout, ui.txtAbout, false, FormCaption(Control::cmdAbout)},
+          {ui.frmNew, ui.cmdNew, ui.txtNew, false, FormCaption(Control::cmdNew)},
+          {ui.frmCalcu, ui.cmdCalcu, ui.txtDisplay, true, FormCaption(Control::cmdCalcu)},
       }},
       m_covered{ui.frmOption, ui.frmChoose, ui.frmCalc} {}
 
@@ -66,7 +65,7 @@ void Panels::Open(const Panel& panel) {
 // control nor lands wherever Qt would send it next.
 void Panels::Close(PanelId id) {
     const Panel& panel = (*this)[id];
-    if (panel.frame->isAncestorOf(panel.frame->window()->focusWidget())) GiveFocus(panel.button);
+    KeepFocusOutOf({panel.frame}, panel.button);
     Hide(panel.frame);
     for (const Panel& other : m_panels) {
         if (&other != &panel) Enable(other.button);

@@ -68,62 +68,6 @@ class WholeText : public QAccessibleTextInterface {
     virtual QString Whole() const = 0;
 };
 
-// A text that the user reads and selects but cannot change; the caret stands where the
-// selection ends.
-class SelectableText : public WholeText {
-  public:
-    int cursorPosition() const override {
-        return label().hasSelectedText()
-                   ? label().selectionStart() + static_cast<int>(label().selectedText().size())
-                   : 0;
-    }
-    void setCursorPosition(int position) override { edit().setSelection(position, 0); }
-    int selectionCount() const override { return label().hasSelectedText() ? 1 : 0; }
-    void selection(int index, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-        if (index != 0 || !label().hasSelectedText()) return;
-        *startOffset = label().selectionStart();
-        *endOffset = *startOffset + static_cast<int>(label().selectedText().size());
-    }
-    void addSelection(int startOffset, int endOffset) override {
-        setSelection(0, startOffset, endOffset);
-    }
-    void removeSelection(int /*index*/) override { edit().setSelection(0, 0); }
-    void setSelection(int /*index*/, int startOffset, int endOffset) override {
-        edit().setSelection(startOffset, endOffset - startOffset);
-    }
-    // Where the label draws the character, on screen: its text on one line, in its font, at
-    // its alignment. A character past a cut ("…") is not drawn and has no place.
-    QRect characterRect(int offset) const override {
-        const QString whole = Whole();
-        const QString shown = ShownText();
-        const bool cut = shown != whole;
-        if (offset < 0 || offset >= whole.size() || (cut && offset >= shown.size() - 1)) return {};
-        const QFontMetricsF metrics(label().font(), &label());
-        const QRectF contents =
-            QRectF(label().contentsRect()).adjusted(label().indent(), 0, -label().indent(), 0);
-        const qreal width = metrics.horizontalAdvance(whole);
-        qreal left = contents.left();
-        const Qt::Alignment alignment = label().alignment();
-        if (alignment & Qt::AlignHCenter) left += (contents.width() - width) / 2;
-        if (alignment & Qt::AlignRight) left = contents.right() - width;
-        qreal top = contents.top();
-        if (alignment & Qt::AlignVCenter) top += (contents.height() - metrics.height()) / 2;
-        const QRectF character(left + metrics.horizontalAdvance(whole.left(offset)), top,
-                               metrics.horizontalAdvance(whole.at(offset)), metrics.height());
-        const QRect local = character.toAlignedRect();
-        return {label().mapToGlobal(local.topLeft()), local.size()};
-    }
-
-  protected:
-    virtual const QLabel& label() const = 0;
-    virtual QString ShownText() const { return Whole(); }
-    QString Whole() const override { return label().text(); }
-
-  private:
-    QLabel& edit() const { return const_cast<QLabel&>(label()); }
-};
-
 class LabelAccessible : public QAccessibleWidget {
   public:
     explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
@@ -151,8 +95,8 @@ class LabelAccessible : public QAccessibleWidget {
 };
 
 // A computed result: read by its caption and its number, and offered as text that can be
-// read, reviewed and selected, but not changed.
-class NumberLabelAccessible final : public LabelAccessible, public SelectableText {
+// read, reviewed and selected, but not changed. The caret stands where the selection ends.
+class NumberLabelAccessible final : public LabelAccessible, public WholeText {
   public:
     explicit NumberLabelAccessible(NumberLabel* label) : LabelAccessible(label) {}
 
@@ -167,11 +111,51 @@ class NumberLabelAccessible final : public LabelAccessible, public SelectableTex
         return state;
     }
 
-  protected:
-    const QLabel& label() const override { return LabelAccessible::label(); }
-    QString ShownText() const override {
-        return static_cast<const NumberLabel&>(label()).ShownText();
+    int cursorPosition() const override { return label().hasSelectedText() ? SelectionEnd() : 0; }
+    void setCursorPosition(int position) override { number().setSelection(position, 0); }
+    int selectionCount() const override { return label().hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (index != 0 || !label().hasSelectedText()) return;
+        *startOffset = label().selectionStart();
+        *endOffset = SelectionEnd();
     }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int /*index*/) override { number().setSelection(0, 0); }
+    void setSelection(int /*index*/, int startOffset, int endOffset) override {
+        number().setSelection(startOffset, endOffset - startOffset);
+    }
+    // Where the label draws the character, on screen: its text on one line, in its font, at
+    // its alignment. A character past a cut ("…") is not drawn and has no place.
+    QRect characterRect(int offset) const override {
+        const QString whole = Whole();
+        const QString shown = number().ShownText();
+        const bool cut = shown != whole;
+        if (offset < 0 || offset >= whole.size() || (cut && offset >= shown.size() - 1)) return {};
+        const QFontMetricsF metrics(label().font(), &label());
+        const QRectF contents =
+            QRectF(label().contentsRect()).adjusted(label().indent(), 0, -label().indent(), 0);
+        const qreal width = metrics.horizontalAdvance(whole);
+        qreal left = contents.left();
+        const Qt::Alignment alignment = label().alignment();
+        if (alignment & Qt::AlignHCenter) left += (contents.width() - width) / 2;
+        if (alignment & Qt::AlignRight) left = contents.right() - width;
+        qreal top = contents.top();
+        if (alignment & Qt::AlignVCenter) top += (contents.height() - metrics.height()) / 2;
+        const QRectF character(left + metrics.horizontalAdvance(whole.left(offset)), top,
+                               metrics.horizontalAdvance(whole.at(offset)), metrics.height());
+        const QRect local = character.toAlignedRect();
+        return {label().mapToGlobal(local.topLeft()), local.size()};
+    }
+
+  private:
+    QString Whole() const override { return label().text(); }
+    int SelectionEnd() const {
+        return label().selectionStart() + static_cast<int>(label().selectedText().size());
+    }
+    NumberLabel& number() const { return *static_cast<NumberLabel*>(widget()); }
 };
 
 class OptionAccessible final : public QAccessibleWidget {

@@ -77,7 +77,7 @@ void RegisterFontSubstitutes() {
     static const bool registered = [] {
         const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                QStringLiteral("DejaVu Sans")};
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sans);
+        QFont::insertSubstitutions(ToQString(kClassicSans), sans);
         QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
         QFont::insertSubstitutions(QStringLiteral("Fairydust"),
                                    QStringList{QStringLiteral("Dancing Script")} + sans);
